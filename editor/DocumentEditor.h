@@ -6,7 +6,10 @@
 
 #include <Qsci/qsciscintilla.h>
 #include <QString>
+#include <array>
 #include <string>
+
+class QsciLexer;
 
 namespace wrenfold {
 
@@ -24,7 +27,7 @@ public:
     void loadFile(const QString& path);
     // Writes through a temporary file in the same folder that replaces the old file only when
     // complete, keeping its permissions. Clears the modified flag on success.
-    void saveFile(const QString& path) const;
+    void saveFile(const QString& path);
 
     // The document's bytes; setBytes replaces them all (one undoable edit) and shows them as
     // UTF-8 when they are valid UTF-8, else as Windows-1252.
@@ -41,6 +44,13 @@ public:
     void setHighlighter(Highlighter h);
     Highlighter highlighter() const { return highlighter_; }
 
+    // The modified flag. Any edit sets it; loadFile, saveFile and clearDocument clear it.
+    // setModified(true) marks an unedited document modified (a new document from a wizard).
+    bool isModified() const;
+    void setModified(bool m) override;
+
+    void recolor(int start = 0, int end = -1) override;
+
     // EditorOps
     long selStart() const override;
     long selLength() const override;
@@ -52,11 +62,36 @@ public:
     long documentLength() const override;
 
 signals:
-    // Raised on every change of the text (the document's change event).
+    // Raised on every change of the text (the document's change event): once per
+    // replaceSelection, once per setBytes, once per keystroke. loadFile and clearDocument
+    // start a fresh document and do not raise it.
     void documentChanged();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
+    QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
+
 private:
+    // Replaces the whole text without undo history: a fresh document, not modified.
+    void resetText(const char* data, std::size_t size);
+    // Shows the bytes as UTF-8 or as Windows-1252.
+    void setDisplayEncoding(bool utf8);
+    void applyEditorStyle();
+    void syncCaretToMode();
+    // Inserts text typed in a Windows-1252 document, which Scintilla itself would turn
+    // into Latin-1 (losing the characters 0x80-0x9F).
+    bool insertTyped(const QString& text);
+    void onTextChanged();
+    // The bytes in place; valid until the next edit.
+    const char* rawText() const;
+
     Highlighter highlighter_ = Highlighter::Html;
+    std::array<QsciLexer*, 3> lexers_{};  // made on first use, owned by this editor
+    int quiet_ = 0;           // > 0 while our own operations edit the text (one event each)
+    int deferColouring_ = 0;  // > 0 while a lexer is being set
+    bool forcedModified_ = false;
 };
 
 }  // namespace wrenfold
