@@ -172,6 +172,8 @@ std::optional<std::uint16_t> epsvPort(std::string_view line) {
 }
 
 std::int64_t transferSize(std::string_view line) {
+    // The reply code is no size: "150 (bytes unknown)" states none.
+    if (replyCode(line) != 0) line.remove_prefix(std::min<std::size_t>(4, line.size()));
     std::size_t at = std::string_view::npos;
     for (std::size_t i = 0; i + 4 <= line.size(); ++i) {
         if (lower(line[i]) == 'b' && lower(line[i + 1]) == 'y' && lower(line[i + 2]) == 't' &&
