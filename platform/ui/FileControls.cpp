@@ -102,18 +102,24 @@ QStringList DriveComboBox::drives() const {
 void DriveComboBox::rereadDrives() {
     const QString current = drive();
     clear();
+    extra_.clear();
     const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
     for (const QString& root : mountedDriveRoots()) addItem(icon, root, root);
     selectRoot(current.isEmpty() ? QStringLiteral("/") : current);
 }
 
 void DriveComboBox::selectRoot(const QString& root) {
+    // A drive we were sent to that the mount list does not show is listed while it is chosen,
+    // so the box always says where the folder list is; it goes when another is chosen.
+    if (!extra_.isEmpty() && extra_ != root) {
+        if (const int old = findData(extra_); old >= 0) removeItem(old);
+        extra_.clear();
+    }
     int index = findData(root);
     if (index < 0) {
-        // A drive we were sent to that the mount list does not show: list it, so the box
-        // always says where the folder list is.
         addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), root, root);
         index = count() - 1;
+        extra_ = root;
     }
     setCurrentIndex(index);
     shown_ = root;

@@ -47,6 +47,7 @@ signals:
 private:
     void selectRoot(const QString& root);
     QString shown_;  // the drive shown before the user's choice
+    QString extra_;  // a chosen root that is no mount point, listed while chosen
 };
 
 // The folder list: the drive's root, each folder down to the open folder, then the open

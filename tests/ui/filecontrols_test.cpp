@@ -406,6 +406,7 @@ TEST_F(FileControlsTest, UnreadableDriveLeavesEverythingWhereItWas) {
     drive.setDrive(site + "/gone");
     EXPECT_EQ(dirs.directory(), site);
     EXPECT_EQ(drive.drive(), before);
+    EXPECT_FALSE(drive.drives().contains(site + "/gone"));
     ASSERT_EQ(script.messages().size(), 1);
     EXPECT_EQ(script.messages()[0], "Cannot open folder " + site + "/gone: No such file or directory");
 }
