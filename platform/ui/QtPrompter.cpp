@@ -132,6 +132,11 @@ std::optional<std::uint32_t> QtPrompter::chooseColor(std::uint32_t initial) {
 bool QtPrompter::execDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
 
 bool QtPrompter::shellOpen(const QString& path, const QString& /*workingFolder*/) {
+    // A web address (an about box's link, a help page's) opens in the browser.
+    const QUrl url(path, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (scheme == "http" || scheme == "https" || scheme == "mailto")
+        return QDesktopServices::openUrl(url);
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
