@@ -117,10 +117,9 @@ void FtpClient::runTransfer(Transfer& t) {
         activity();
         dataProgress(t, false);
     });
-    if (t.sink)
-        channel.receiveTo(t.sink, t.limit);
-    else
-        channel.sendFrom(t.source);
+    // Received data may come as soon as the connection opens; sent data waits for the
+    // server's go-ahead (1xx), as servers drop data that comes before the command.
+    if (t.sink) channel.receiveTo(t.sink, t.limit);
 
     bool finalSeen = false;
     try {
@@ -145,6 +144,7 @@ void FtpClient::runTransfer(Transfer& t) {
                 replies_.pop_front();
                 if (reply.preliminary()) {
                     if (t.kind == CmdType::Download) bytesTotal_ = transferSize(reply.lastLine());
+                    if (t.source) channel.sendFrom(t.source);
                     continue;
                 }
                 finalSeen = true;
