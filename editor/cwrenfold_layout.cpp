@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -267,9 +268,13 @@ void TForm1::buildToolbarSheets() {
     rgDandDAudio_->setToolTip(
         "Drag and Drop Audio Properties\nN = Netscape\nIE = Internet Explorer\nC = Crescendo\n"
         "L = As a Link");
+    // Four columns in 137 pixels: a small face keeps them apart.
+    QFont small = rgDandDAudio_->font();
+    small.setPointSize(7);
+    rgDandDAudio_->setFont(small);
     auto* radios = new QHBoxLayout(rgDandDAudio_);
-    radios->setContentsMargins(4, 0, 2, 0);
-    radios->setSpacing(2);
+    radios->setContentsMargins(3, 0, 0, 0);
+    radios->setSpacing(0);
     audioGroup_ = new QButtonGroup(rgDandDAudio_);
     int id = 0;
     for (const char* item : {"N", "IE", "C", "L"}) {
