@@ -26,6 +26,12 @@
 #include <QToolButton>
 #include <memory>
 
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << '[' << l.join("|").toStdString() << ']';
+}
+
 using namespace wrenfold;
 using namespace filepanel_test;
 
