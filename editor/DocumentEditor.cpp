@@ -56,6 +56,44 @@ unsigned long asWParam(long v) { return static_cast<unsigned long>(v); }
 
 }  // namespace
 
+// Our own edits tell nobody while they run and raise one change event when done.
+// QScintilla answers every text notification of Scintilla by counting the characters from
+// the start of the document up to the edit (for accessibility) and by copying the inserted
+// text twice; in a large document that costs far more than the edit itself. So the
+// notifications are switched off for the edit, and the signals are raised here instead.
+class DocumentEditor::SilentEdit {
+public:
+    explicit SilentEdit(DocumentEditor& editor)
+        : editor_(editor),
+          mask_(editor.SendScintilla(SCI_GETMODEVENTMASK)),
+          lines_(editor.SendScintilla(SCI_GETLINECOUNT)) {
+        ++editor_.quiet_;
+        editor_.SendScintilla(SCI_SETMODEVENTMASK, 0UL);
+    }
+    ~SilentEdit() {
+        editor_.SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask_));
+        --editor_.quiet_;
+    }
+    SilentEdit(const SilentEdit&) = delete;
+    SilentEdit& operator=(const SilentEdit&) = delete;
+    // Raises the signals that Scintilla's notifications would have raised, and the change
+    // event unless the text was replaced by a new document.
+    void signalChange(bool isEdit) {
+        if (isEdit && editor_.editRun_ > 0) {
+            editor_.runChanged_ = true;  // told once, when the run ends
+            return;
+        }
+        emit editor_.textChanged();
+        if (editor_.SendScintilla(SCI_GETLINECOUNT) != lines_) emit editor_.linesChanged();
+        if (isEdit) emit editor_.documentChanged();
+    }
+
+private:
+    DocumentEditor& editor_;
+    long mask_;
+    long lines_;
+};
+
 DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent) {
     applyEditorStyle();
     setDisplayEncoding(true);
@@ -119,20 +157,22 @@ void DocumentEditor::setDisplayEncoding(bool utf8) {
 }
 
 void DocumentEditor::resetText(const char* data, std::size_t size) {
-    ++quiet_;
-    // A fresh document: no undo steps for the load itself, and nothing to undo back to.
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
-    SendScintilla(SCI_CLEARALL);
-    setDisplayEncoding(isValidUtf8(data, size));
-    if (size > 0) {
-        SendScintilla(SCI_ALLOCATE, size + 1);
-        SendScintilla(SCI_APPENDTEXT, size, data);
+    {
+        SilentEdit edit(*this);
+        // A fresh document: no undo steps for the load itself, and nothing to undo back to.
+        SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+        SendScintilla(SCI_CLEARALL);
+        setDisplayEncoding(isValidUtf8(data, size));
+        if (size > 0) {
+            SendScintilla(SCI_ALLOCATE, size + 1);
+            SendScintilla(SCI_APPENDTEXT, size, data);
+        }
+        SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+        SendScintilla(SCI_SETSEL, 0UL, 0L);
+        setModified(false);
+        edit.signalChange(false);
     }
-    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
-    SendScintilla(SCI_SETSEL, 0UL, 0L);
-    --quiet_;
-    setModified(false);
 }
 
 void DocumentEditor::loadFile(const QString& path) {
@@ -149,15 +189,14 @@ void DocumentEditor::saveFile(const QString& path) {
 }
 
 void DocumentEditor::setBytes(const std::string& bytes) {
-    ++quiet_;
+    SilentEdit edit(*this);
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_SETTARGETRANGE, 0UL, documentLength());
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.data());
     SendScintilla(SCI_ENDUNDOACTION);
     setDisplayEncoding(isValidUtf8(bytes.data(), bytes.size()));
     SendScintilla(SCI_SETSEL, 0UL, 0L);
-    --quiet_;
-    emit documentChanged();
+    edit.signalChange(true);
 }
 
 void DocumentEditor::clearDocument() {
@@ -310,14 +349,27 @@ void DocumentEditor::replaceSelection(const std::string& bytes) {
     const long lo = SendScintilla(SCI_GETSELECTIONSTART);
     const long hi = SendScintilla(SCI_GETSELECTIONEND);
     if (bytes.empty() && lo == hi) return;
-    ++quiet_;
-    // One undo step each, even for insertions right next to each other.
+    SilentEdit edit(*this);
+    // One undo step, though it may be a deletion and an insertion.
     SendScintilla(SCI_BEGINUNDOACTION);
     SendScintilla(SCI_SETTARGETRANGE, asWParam(lo), hi);
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.data());
     SendScintilla(SCI_ENDUNDOACTION);
     const long end = lo + static_cast<long>(bytes.size());
     SendScintilla(SCI_SETSEL, asWParam(end), end);
+    edit.signalChange(true);
+}
+
+void DocumentEditor::beginEditRun() {
+    ++editRun_;
+}
+
+void DocumentEditor::endEditRun() {
+    if (editRun_ == 0 || --editRun_ > 0 || !runChanged_) return;
+    runChanged_ = false;
+    ++quiet_;  // textChanged would raise documentChanged again
+    emit textChanged();
+    emit linesChanged();
     --quiet_;
     emit documentChanged();
 }

@@ -58,6 +58,8 @@ public:
     void setSelStart(long p) override;
     void replaceSelection(const std::string& bytes) override;
     void focusEditor() override;
+    void beginEditRun() override;
+    void endEditRun() override;
     std::string documentText() const override { return bytes(); }
     long documentLength() const override;
 
@@ -74,6 +76,7 @@ protected:
     QMimeData* toMimeData(const QByteArray& text, bool rectangular) const override;
 
 private:
+    class SilentEdit;
     // Replaces the whole text without undo history: a fresh document, not modified.
     void resetText(const char* data, std::size_t size);
     // Shows the bytes as UTF-8 or as Windows-1252.
@@ -89,9 +92,11 @@ private:
 
     Highlighter highlighter_ = Highlighter::Html;
     std::array<QsciLexer*, 3> lexers_{};  // made on first use, owned by this editor
-    int quiet_ = 0;           // > 0 while our own operations edit the text (one event each)
+    int quiet_ = 0;           // > 0 while a SilentEdit runs
     int deferColouring_ = 0;  // > 0 while a lexer is being set
     bool forcedModified_ = false;
+    int editRun_ = 0;          // depth of beginEditRun
+    bool runChanged_ = false;  // an edit happened in the current run
 };
 
 }  // namespace wrenfold

@@ -21,6 +21,11 @@ public:
     // An empty string with nothing selected changes nothing.
     virtual void replaceSelection(const std::string& bytes) = 0;
     virtual void focusEditor() = 0;
+    // Bracket a run of many edits (Replace All). Meanwhile an editor may hold back its
+    // per-edit notifications and raise one change event when the run ends; each edit stays
+    // its own undo step. Calls pair up and may nest.
+    virtual void beginEditRun() {}
+    virtual void endEditRun() {}
 
     virtual std::string documentText() const = 0;
     virtual long documentLength() const = 0;
