@@ -337,12 +337,12 @@ long DocumentEditor::selLength() const {
 void DocumentEditor::setSelLength(long n) {
     const long caret = selStart();
     const long anchor = std::clamp(caret + n, 0L, documentLength());
-    SendScintilla(SCI_SETSEL, asWParam(anchor), caret);
+    select(anchor, caret);
 }
 
 void DocumentEditor::setSelStart(long p) {
     const long at = std::clamp(p, 0L, documentLength());
-    SendScintilla(SCI_SETSEL, asWParam(at), at);
+    select(at, at);
 }
 
 void DocumentEditor::replaceSelection(const std::string& bytes) {
@@ -356,8 +356,17 @@ void DocumentEditor::replaceSelection(const std::string& bytes) {
     SendScintilla(SCI_REPLACETARGET, bytes.size(), bytes.data());
     SendScintilla(SCI_ENDUNDOACTION);
     const long end = lo + static_cast<long>(bytes.size());
-    SendScintilla(SCI_SETSEL, asWParam(end), end);
+    select(end, end);
     edit.signalChange(true);
+}
+
+// SCI_SETSEL also scrolls the caret into view, which costs more than an edit; within a run
+// the selection is set without scrolling, and the run's end scrolls once.
+void DocumentEditor::select(long anchor, long caret) {
+    if (editRun_ > 0)
+        SendScintilla(SCI_SETSELECTION, asWParam(caret), anchor);
+    else
+        SendScintilla(SCI_SETSEL, asWParam(anchor), caret);
 }
 
 void DocumentEditor::beginEditRun() {
@@ -365,7 +374,9 @@ void DocumentEditor::beginEditRun() {
 }
 
 void DocumentEditor::endEditRun() {
-    if (editRun_ == 0 || --editRun_ > 0 || !runChanged_) return;
+    if (editRun_ == 0 || --editRun_ > 0) return;
+    SendScintilla(SCI_SCROLLCARET);
+    if (!runChanged_) return;
     runChanged_ = false;
     ++quiet_;  // textChanged would raise documentChanged again
     emit textChanged();

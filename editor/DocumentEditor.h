@@ -89,6 +89,8 @@ private:
     void onTextChanged();
     // The bytes in place; valid until the next edit.
     const char* rawText() const;
+    // Sets the selection as the EditorOps operations do (see beginEditRun).
+    void select(long anchor, long caret);
 
     Highlighter highlighter_ = Highlighter::Html;
     std::array<QsciLexer*, 3> lexers_{};  // made on first use, owned by this editor
