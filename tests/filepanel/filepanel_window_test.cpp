@@ -222,6 +222,14 @@ TEST_F(FilePanelTest, RefreshShowsFilesMadeByOtherPrograms) {
     EXPECT_TRUE(files()->fileNames().contains("later.txt"));
 }
 
+TEST_F(FilePanelTest, TheFolderListsRefreshRedrawsWithoutReadingTheFoldersAgain) {
+    const int before = dirs()->count();
+    ASSERT_TRUE(QDir(web("")).mkdir("later"));
+    trigger("Refresh2");
+    EXPECT_EQ(dirs()->count(), before);
+    EXPECT_EQ(dirs()->directory(), web(""));
+}
+
 TEST_F(FilePanelTest, SaveAsIntoThePanelsFolderShowsTheNewFile) {
     form_->ActiveMemo()->setBytes("new page");
     prompter_.file(wf::FileChoice{web("fresh.html"), 0});
