@@ -73,6 +73,18 @@ std::optional<long> findFrom(std::string_view text, std::string_view what, long 
     return std::nullopt;
 }
 
+// Holds a run of edits open for as long as it lives.
+class EditRun {
+public:
+    explicit EditRun(EditorOps& ops) : ops_(ops) { ops_.beginEditRun(); }
+    ~EditRun() { ops_.endEditRun(); }
+    EditRun(const EditRun&) = delete;
+    EditRun& operator=(const EditRun&) = delete;
+
+private:
+    EditorOps& ops_;
+};
+
 // The document (and the search text) as the search compares them.
 struct Haystack {
     std::string text;
@@ -169,6 +181,7 @@ long DoReplaceAll(EditorOps& ops, const std::string& what, const std::string& wi
     // folding twice changes nothing, so the Replace step can compare in this copy too.
     const Haystack h = prepare(ops.documentText(), what, options);
     const std::string_view text = h.text;
+    const EditRun run(ops);
     long count = 0;
     long shift = 0;  // document position minus position in the copy, behind the last edit
     long from = ops.selStart();
