@@ -14,6 +14,7 @@
 #include <Qsci/qscilexer.h>
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 namespace wrenfold {
 
@@ -111,6 +112,9 @@ void DocumentEditor::applyEditorStyle() {
     setSelectionForegroundColor(palette().color(QPalette::Active, QPalette::HighlightedText));
     setCaretWidth(2);
     setEolMode(EolWindows);
+    // Jumping far into a large document would colour everything before it at once; instead
+    // the text shows at once and its colours follow in the background.
+    SendScintilla(SCI_SETIDLESTYLING, static_cast<unsigned long>(SC_IDLESTYLING_TOVISIBLE));
     SendScintilla(SCI_SETHSCROLLBAR, 0UL);
     SendScintilla(SCI_SETVSCROLLBAR, 1UL);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -156,29 +160,73 @@ void DocumentEditor::setDisplayEncoding(bool utf8) {
     }
 }
 
-void DocumentEditor::resetText(const char* data, std::size_t size) {
-    {
-        SilentEdit edit(*this);
-        // A fresh document: no undo steps for the load itself, and nothing to undo back to.
-        SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
-        SendScintilla(SCI_CLEARALL);
-        setDisplayEncoding(isValidUtf8(data, size));
-        if (size > 0) {
-            SendScintilla(SCI_ALLOCATE, size + 1);
-            SendScintilla(SCI_APPENDTEXT, size, data);
-        }
-        SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
-        SendScintilla(SCI_EMPTYUNDOBUFFER);
-        SendScintilla(SCI_SETSEL, 0UL, 0L);
-        setModified(false);
-        edit.signalChange(false);
+void DocumentEditor::beginFreshText() {
+    // A fresh document: no undo steps for the load itself, and nothing to undo back to.
+    SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+    SendScintilla(SCI_CLEARALL);
+}
+
+void DocumentEditor::reserveText(std::size_t size) {
+    // Room for the text and some editing, so that neither the load nor the first edits make
+    // Scintilla copy the whole document into a larger buffer.
+    SendScintilla(SCI_ALLOCATE, size + size / 8 + 65536);
+}
+
+void DocumentEditor::endFreshText(SilentEdit& edit) {
+    const long n = documentLength();
+    setDisplayEncoding(n == 0 || isValidUtf8(rawText(), static_cast<std::size_t>(n)));
+    if (n > 0) {
+        // Move Scintilla's gap to the caret at the start, where the first edit will go,
+        // instead of making that edit move the whole text.
+        SendScintilla(SCI_INSERTTEXT, 0UL, " ");
+        SendScintilla(SCI_DELETERANGE, 0UL, 1L);
     }
+    SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+    SendScintilla(SCI_EMPTYUNDOBUFFER);
+    SendScintilla(SCI_SETSEL, 0UL, 0L);
+    setModified(false);
+    edit.signalChange(false);
+}
+
+void DocumentEditor::resetText(const char* data, std::size_t size) {
+    SilentEdit edit(*this);
+    beginFreshText();
+    if (size > 0) {
+        reserveText(size);
+        SendScintilla(SCI_APPENDTEXT, size, data);
+    }
+    endFreshText(edit);
 }
 
 void DocumentEditor::loadFile(const QString& path) {
-    // Read everything first: a file that fails half-way leaves the document as it was.
-    const std::string data = readDocumentFile(QFile::encodeName(path).toStdString());
-    resetText(data.data(), data.size());
+    DocumentFileReader reader(QFile::encodeName(path).toStdString());
+    // The file is streamed into the editor, so a large one is not held twice. Should it
+    // fail to read half-way (after it opened), the former text is put back.
+    const std::string before = bytes();
+    const long caret = selStart();
+    const long length = selLength();
+    const bool wasModified = isModified();
+    const bool wasUtf8 = isUtf8();
+
+    SilentEdit edit(*this);
+    beginFreshText();
+    reserveText(reader.sizeHint());
+    try {
+        std::vector<char> chunk(std::size_t{1} << 20);
+        while (const std::size_t n = reader.read(chunk.data(), chunk.size()))
+            SendScintilla(SCI_APPENDTEXT, n, chunk.data());
+    } catch (...) {
+        SendScintilla(SCI_CLEARALL);
+        SendScintilla(SCI_APPENDTEXT, before.size(), before.data());
+        setDisplayEncoding(wasUtf8);
+        SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+        SendScintilla(SCI_EMPTYUNDOBUFFER);
+        setSelStart(caret);
+        setSelLength(length);
+        setModified(wasModified);
+        throw;
+    }
+    endFreshText(edit);
 }
 
 void DocumentEditor::saveFile(const QString& path) {

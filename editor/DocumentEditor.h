@@ -79,6 +79,9 @@ private:
     class SilentEdit;
     // Replaces the whole text without undo history: a fresh document, not modified.
     void resetText(const char* data, std::size_t size);
+    void beginFreshText();
+    void reserveText(std::size_t size);
+    void endFreshText(SilentEdit& edit);
     // Shows the bytes as UTF-8 or as Windows-1252.
     void setDisplayEncoding(bool utf8);
     void applyEditorStyle();

@@ -98,25 +98,35 @@ mode_t newFileMode() {
 
 }  // namespace
 
-std::string readDocumentFile(const std::string& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) fail("Cannot open file", path, errno);
+DocumentFileReader::DocumentFileReader(const std::string& path)
+    : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) fail("Cannot open file", path_, errno);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) fail("Cannot open file", path, errno);
-    if (S_ISDIR(st.st_mode)) fail("Cannot open file", path, EISDIR);
-
-    // Read the size the file has now in one go, then whatever it may have grown by.
-    std::string data(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0, '\0');
-    const long first = readFully(fd.get(), data.data(), data.size());
-    if (first < 0) fail("Cannot open file", path, errno);
-    data.resize(static_cast<std::size_t>(first));
-    char more[65536];
-    for (;;) {
-        const long n = readFully(fd.get(), more, sizeof more);
-        if (n < 0) fail("Cannot open file", path, errno);
-        if (n == 0) break;
-        data.append(more, static_cast<std::size_t>(n));
+    const int error = ::fstat(fd_, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (error != 0) {
+        ::close(fd_);
+        fail("Cannot open file", path_, error);
     }
+    if (S_ISREG(st.st_mode)) sizeHint_ = static_cast<std::size_t>(st.st_size);
+}
+
+DocumentFileReader::~DocumentFileReader() {
+    ::close(fd_);
+}
+
+std::size_t DocumentFileReader::read(char* buffer, std::size_t capacity) {
+    const long n = readFully(fd_, buffer, capacity);
+    if (n < 0) fail("Cannot open file", path_, errno);
+    return static_cast<std::size_t>(n);
+}
+
+std::string readDocumentFile(const std::string& path) {
+    DocumentFileReader reader(path);
+    // Read the size the file has now in one go, then whatever it may have grown by.
+    std::string data(reader.sizeHint(), '\0');
+    data.resize(reader.read(data.data(), data.size()));
+    char more[65536];
+    while (const std::size_t n = reader.read(more, sizeof more)) data.append(more, n);
     return data;
 }
 

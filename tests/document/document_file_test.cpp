@@ -102,6 +102,8 @@ TEST_F(DocumentFiles, LoadFailureNamesTheFileAndReasonAndChangesNothing) {
         {"missing file", path("missing.html"), std::strerror(ENOENT)},
         {"a folder", dir.path().toStdString(), std::strerror(EISDIR)},
         {"missing folder", path("nope/a.html"), std::strerror(ENOENT)},
+        // Opens, then fails on the first read: the text is put back after streaming began.
+        {"read error after opening", "/proc/self/mem", std::strerror(EIO)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
