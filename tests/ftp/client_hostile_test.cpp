@@ -230,6 +230,29 @@ TEST(Connecting, GreetingRefusedEndsWithItsReply) {
     EXPECT_FALSE(client.isConnected());
 }
 
+TEST(Connecting, ReplyCutOffByTheServerClosingFails) {
+    // The greeting's first line comes, its last never does: the server closes mid-reply.
+    QTcpServer fake;
+    ASSERT_TRUE(fake.listen(QHostAddress::LocalHost, 0));
+    QObject::connect(&fake, &QTcpServer::newConnection, [&] {
+        QTcpSocket* s = fake.nextPendingConnection();
+        s->write("220-Welcome, this greeting has more lines\r\n220-and then");
+        s->disconnectFromHost();
+    });
+    FtpClient client;
+    client.setHost("127.0.0.1:" + QString::number(fake.serverPort()));
+    client.setTimeout(5000);
+    EventLog log(client);
+    try {
+        client.connectHost();
+        FAIL();
+    } catch (const FtpError& e) {
+        EXPECT_EQ(std::string(e.what()), "Connection Failed");
+    }
+    EXPECT_TRUE(log.events.contains("connectionFailed"));
+    EXPECT_FALSE(client.isConnected());
+}
+
 // --- passive mode fallbacks, IPv6 ---
 
 TEST(PassiveMode, FallsBackToPasvAndIgnoresTheAddressItNames) {

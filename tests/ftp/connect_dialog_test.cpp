@@ -239,6 +239,13 @@ TEST_F(ConnectDialog, RefusedWritesShowTheIniErrorAndTheDialogStaysUsable) {
     EXPECT_TRUE(d->CBProfile->isEnabled());
 }
 
+TEST_F(ConnectDialog, ClosingReportsARefusedWriteOfTheLastValues) {
+    ASSERT_TRUE(QDir().mkdir(sorxfer()));
+    open().reset();  // created and destroyed, as after Cancel
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_EQ(prompter.messages()[0], "Unable to write to " + sorxfer());
+}
+
 TEST_F(ConnectDialog, BrowseButtonAsksForAFolderAndTheTooltipShowsThePath) {
     auto d = open();
     const QString path = "/a/very/long/path/that/does/not/fit/in/the/box";
