@@ -1,12 +1,12 @@
 // Connection profiles and last connect values in their INI files.
 #include "ftp/ConnectStore.h"
 
+#include <algorithm>
+
 #include "ftp/ReverseText.h"
 #include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
-
-#include <algorithm>
 
 namespace sorxfer {
 
@@ -14,8 +14,12 @@ namespace {
 
 const std::string kConnect = "Connect";
 
-std::string bytes(const QString& s) { return s.toStdString(); }
-QString text(const std::string& s) { return QString::fromStdString(s); }
+std::string bytes(const QString& s) {
+    return s.toStdString();
+}
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 bool profileLess(const QString& a, const QString& b) {
     const int c = a.compare(b, Qt::CaseInsensitive);
@@ -43,7 +47,9 @@ void writeValues(wf::IniFile& ini, const std::string& section, const ConnectValu
 
 }  // namespace
 
-void sortProfileNames(QStringList& names) { std::stable_sort(names.begin(), names.end(), profileLess); }
+void sortProfileNames(QStringList& names) {
+    std::stable_sort(names.begin(), names.end(), profileLess);
+}
 
 qsizetype sortedInsertPosition(const QStringList& names, const QString& name) {
     return std::upper_bound(names.begin(), names.end(), name, profileLess) - names.begin();

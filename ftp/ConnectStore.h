@@ -22,7 +22,7 @@ struct ConnectValues {
 // one throws wf::Error("Unable to write to " + path). Missing files, sections and keys read as
 // empty (Passive as off).
 class ConnectStore {
-public:
+  public:
     // appDir: the program's folder. The files' places are worked out once, here.
     explicit ConnectStore(const QString& appDir);
 
@@ -40,7 +40,7 @@ public:
     ConnectValues loadLast() const;
     void saveLast(const ConnectValues& v);
 
-private:
+  private:
     QString profilesPath_;
     QString settingsPath_;
 };

@@ -1,17 +1,19 @@
 // FolderEdit.
 #include "ftp/FolderEdit.h"
 
-#include "platform/ui/Prompter.h"
-
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
 
+#include "platform/ui/Prompter.h"
+
 namespace sorxfer {
 
 FolderEdit::FolderEdit(QWidget* parent)
-    : QWidget(parent), edit_(new QLineEdit(this)), button_(new QToolButton(this)),
+    : QWidget(parent),
+      edit_(new QLineEdit(this)),
+      button_(new QToolButton(this)),
       caption_(QStringLiteral("Select Directory")) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -28,9 +30,13 @@ FolderEdit::FolderEdit(QWidget* parent)
     connect(button_, &QToolButton::clicked, this, &FolderEdit::browse);
 }
 
-QString FolderEdit::text() const { return edit_->text(); }
+QString FolderEdit::text() const {
+    return edit_->text();
+}
 
-void FolderEdit::setText(const QString& text) { edit_->setText(text); }
+void FolderEdit::setText(const QString& text) {
+    edit_->setText(text);
+}
 
 void FolderEdit::browse() {
     if (const auto folder = wf::prompter().chooseFolder(caption_, text())) setText(*folder);

@@ -13,7 +13,7 @@ namespace sorxfer {
 // wf::prompter().chooseFolder, starting at the folder in the box.
 class FolderEdit : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FolderEdit(QWidget* parent = nullptr);
 
     QString text() const;
@@ -26,10 +26,10 @@ public:
     // Opens the folder dialog; a chosen folder replaces the text.
     void browse();
 
-signals:
+  signals:
     void textChanged(const QString& text);
 
-private:
+  private:
     QLineEdit* edit_;
     QToolButton* button_;
     QString caption_;

@@ -2,15 +2,15 @@
 // FtpClientTransfer.cpp.
 #include "ftp/FtpClient.h"
 
-#include "ftp/FtpAddress.h"
-#include "ftp/FtpClientPrivate.h"
-#include "ftp/FtpDataChannel.h"
-
 #include <QEventLoop>
 #include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
+
+#include "ftp/FtpAddress.h"
+#include "ftp/FtpClientPrivate.h"
+#include "ftp/FtpDataChannel.h"
 
 namespace sorxfer {
 
@@ -52,9 +52,11 @@ bool FtpClient::isConnected() const {
 }
 
 void FtpClient::requireReady() const {
-    if (!isConnected()) throw FtpError(FtpError::Reason::NotConnected, QStringLiteral("Not Connected"));
+    if (!isConnected())
+        throw FtpError(FtpError::Reason::NotConnected, QStringLiteral("Not Connected"));
     if (state_ != State::Ready)
-        throw FtpError(FtpError::Reason::Busy, QStringLiteral("Another FTP command is still running"));
+        throw FtpError(FtpError::Reason::Busy,
+                       QStringLiteral("Another FTP command is still running"));
 }
 
 void FtpClient::setState(State s) {
@@ -152,12 +154,14 @@ void FtpClient::throwWaitEnd(WaitEnd end) {
         case WaitEnd::Done:
             break;
     }
-    throw FtpError(closeKind_, closeReason_.isEmpty() ? QStringLiteral("Not Connected") : closeReason_);
+    throw FtpError(closeKind_,
+                   closeReason_.isEmpty() ? QStringLiteral("Not Connected") : closeReason_);
 }
 
 void FtpClient::sendRaw(const QByteArray& command, const QString& shown) {
     if (state_ == State::Disconnected)
-        throw FtpError(closeKind_, closeReason_.isEmpty() ? QStringLiteral("Not Connected") : closeReason_);
+        throw FtpError(closeKind_,
+                       closeReason_.isEmpty() ? QStringLiteral("Not Connected") : closeReason_);
     ++outstanding_;
     control_->write(command + "\r\n");
     emit onStatus(shown.isNull() ? text(command.toStdString()) : shown);
@@ -253,10 +257,18 @@ void FtpClient::connectHost() {
         QString message = QString::fromStdString(e.what());
         bool connectionFailed = true;
         switch (e.reason()) {
-            case R::Timeout: message = QStringLiteral("Connection Timed out"); break;
-            case R::Aborted: message = QStringLiteral("Connection Canceled"); break;
-            case R::Closed: message = QStringLiteral("Connection Failed"); break;
-            default: connectionFailed = false; break;  // refused login, garbled reply: as said
+            case R::Timeout:
+                message = QStringLiteral("Connection Timed out");
+                break;
+            case R::Aborted:
+                message = QStringLiteral("Connection Canceled");
+                break;
+            case R::Closed:
+                message = QStringLiteral("Connection Failed");
+                break;
+            default:
+                connectionFailed = false;
+                break;  // refused login, garbled reply: as said
         }
         closeControl(message, e.reason());
         if (connectionFailed) emit onConnectionFailed();
@@ -287,7 +299,9 @@ void FtpClient::login(quint64 generation) {
 void FtpClient::learnServer(quint64 generation) {
     send("SYST");
     FtpReply reply = readReply(generation);
-    if (reply.positive()) serverType_ = text(reply.lastLine().substr(std::min<std::size_t>(4, reply.lastLine().size())));
+    if (reply.positive())
+        serverType_ =
+            text(reply.lastLine().substr(std::min<std::size_t>(4, reply.lastLine().size())));
     send("FEAT");
     reply = readReply(generation);
     if (reply.positive() && featuresListUtf8(reply)) {
@@ -369,7 +383,8 @@ FtpReply FtpClient::simple(CmdType kind, const QByteArray& command) {
 QString FtpClient::currentDirectory() {
     const FtpReply reply = simple(CmdType::CurrentDir, "PWD");
     for (const std::string& line : reply.lines)
-        if (line.find('"') != std::string::npos) return codec_.decode(QByteArray::fromStdString(pwdDirectory(line)));
+        if (line.find('"') != std::string::npos)
+            return codec_.decode(QByteArray::fromStdString(pwdDirectory(line)));
     return QString();
 }
 
@@ -385,7 +400,9 @@ void FtpClient::removeDirectory(const QString& name) {
     simple(CmdType::RemoveDir, "RMD " + argument(name));
 }
 
-void FtpClient::deleteFile(const QString& name) { simple(CmdType::Delete, "DELE " + argument(name)); }
+void FtpClient::deleteFile(const QString& name) {
+    simple(CmdType::Delete, "DELE " + argument(name));
+}
 
 void FtpClient::setBinaryMode() {
     simple(CmdType::Other, "TYPE I");

@@ -2,10 +2,6 @@
 // free of widgets. Every operation blocks its caller while the event loop keeps running.
 #pragma once
 
-#include "ftp/FtpError.h"
-#include "ftp/FtpNames.h"
-#include "ftp/FtpReply.h"
-
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -13,6 +9,10 @@
 #include <deque>
 #include <functional>
 #include <vector>
+
+#include "ftp/FtpError.h"
+#include "ftp/FtpNames.h"
+#include "ftp/FtpReply.h"
 
 class QEventLoop;
 class QIODevice;
@@ -35,7 +35,7 @@ struct DirectoryList {
 // thrown by an onConnect handler disconnects and is passed on to the caller of connectHost().
 class FtpClient : public QObject {
     Q_OBJECT
-public:
+  public:
     // The one place that changes it is setState().
     enum class State {
         Disconnected,  // no control connection
@@ -84,14 +84,14 @@ public:
     // Does nothing when nothing runs.
     void abort();
 
-    QString currentDirectory();  // PWD
-    DirectoryList list();        // LIST
-    void changeDirectory(const QString& name);  // CWD
-    void makeDirectory(const QString& name);    // MKD
-    void removeDirectory(const QString& name);  // RMD
-    void deleteFile(const QString& name);       // DELE
+    QString currentDirectory();                                   // PWD
+    DirectoryList list();                                         // LIST
+    void changeDirectory(const QString& name);                    // CWD
+    void makeDirectory(const QString& name);                      // MKD
+    void removeDirectory(const QString& name);                    // RMD
+    void deleteFile(const QString& name);                         // DELE
     void rename(const QString& oldName, const QString& newName);  // RNFR, RNTO
-    void setBinaryMode();  // TYPE I
+    void setBinaryMode();                                         // TYPE I
     // STOR remoteName from the local file.
     void upload(const QString& localPath, const QString& remoteName);
     // RETR remoteName into localPath. The name must be a plain file name (no "/", "\", "." or
@@ -105,7 +105,7 @@ public:
     qint64 bytesRecvd() const { return bytesRecvd_; }
     qint64 bytesTotal() const { return bytesTotal_; }
 
-signals:
+  signals:
     void onConnect();
     void onDisconnect();
     void onStatus(const QString& text);
@@ -119,7 +119,7 @@ signals:
     void onPacketRecvd();
     void stateChanged(sorxfer::FtpClient::State state);
 
-private:
+  private:
     class Operation;
     struct Transfer;
     enum class WaitEnd { Done, Timeout, Aborted, Closed };
@@ -167,7 +167,7 @@ private:
     std::vector<QEventLoop*> loops_;
     QElapsedTimer activity_;
     FtpDataChannel* data_ = nullptr;  // the transfer in progress
-    int outstanding_ = 0;  // commands sent whose final reply has not come yet
+    int outstanding_ = 0;             // commands sent whose final reply has not come yet
     bool tearingDown_ = false;
     qint64 bytesSent_ = 0;
     qint64 bytesRecvd_ = 0;

@@ -1,10 +1,4 @@
 // FtpClient: listings, downloads and uploads over a data connection.
-#include "ftp/FtpAddress.h"
-#include "ftp/FtpClient.h"
-#include "ftp/FtpClientPrivate.h"
-#include "ftp/FtpDataChannel.h"
-#include "ftp/FtpListing.h"
-
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
@@ -12,11 +6,17 @@
 #include <QTcpSocket>
 #include <algorithm>
 
+#include "ftp/FtpAddress.h"
+#include "ftp/FtpClient.h"
+#include "ftp/FtpClientPrivate.h"
+#include "ftp/FtpDataChannel.h"
+#include "ftp/FtpListing.h"
+
 namespace sorxfer {
 
 namespace {
-constexpr qint64 kProgressIntervalMs = 50;     // at most 20 progress events a second
-constexpr int kAbortDrainMs = 3000;            // how long the answers to ABOR may take
+constexpr qint64 kProgressIntervalMs = 50;    // at most 20 progress events a second
+constexpr int kAbortDrainMs = 3000;           // how long the answers to ABOR may take
 constexpr qint64 kListingLimit = 64LL << 20;  // a listing larger than this is hostile
 
 FtpError garbled(const std::string& line) {
@@ -64,8 +64,9 @@ void FtpClient::openDataChannel(FtpDataChannel& channel, quint64 generation) {
             }
         }
         if (port == 0) {
-            if (!isV4) throw FtpError(FtpError::Reason::Refused,
-                                      QStringLiteral("The server offers no passive mode for IPv6"));
+            if (!isV4)
+                throw FtpError(FtpError::Reason::Refused,
+                               QStringLiteral("The server offers no passive mode for IPv6"));
             send("PASV");
             const FtpReply reply = readReply(generation);
             if (reply.code != 227) throw reply;
@@ -76,8 +77,8 @@ void FtpClient::openDataChannel(FtpDataChannel& channel, quint64 generation) {
             port = a->port;
         }
         channel.connectTo(isV4 ? QHostAddress(peerV4) : peer, port);
-        const WaitEnd end = waitUntil([&] { return channel.isOpen() || channel.failed(); },
-                                      timeoutMs_, generation);
+        const WaitEnd end =
+            waitUntil([&] { return channel.isOpen() || channel.failed(); }, timeoutMs_, generation);
         if (end != WaitEnd::Done) throwWaitEnd(end);
         if (channel.failed()) throw FtpError(FtpError::Reason::Local, channel.error());
         return;
@@ -202,22 +203,24 @@ DirectoryList FtpClient::list() {
 void FtpClient::download(const QString& remoteName, const QString& localPath) {
     requireReady();
     if (!isSafeLocalName(remoteName))
-        throw FtpError(FtpError::Reason::Local,
-                       QStringLiteral("Refusing to download \"%1\": not a plain file name")
-                           .arg(remoteName));
+        throw FtpError(
+            FtpError::Reason::Local,
+            QStringLiteral("Refusing to download \"%1\": not a plain file name").arg(remoteName));
     Transfer t;
     t.kind = CmdType::Download;
     t.command = "RETR " + argument(remoteName);
     // The old file stays as it is until the new one is complete.
     QSaveFile file(localPath);
     if (!file.open(QIODevice::WriteOnly))
-        throw FtpError(FtpError::Reason::Local, QStringLiteral("Cannot create file %1: %2")
-                                                    .arg(localPath, file.errorString()));
+        throw FtpError(
+            FtpError::Reason::Local,
+            QStringLiteral("Cannot create file %1: %2").arg(localPath, file.errorString()));
     t.sink = &file;
     t.complete = [&] {
         if (!file.commit())
-            throw FtpError(FtpError::Reason::Local, QStringLiteral("Cannot write file %1: %2")
-                                                        .arg(localPath, file.errorString()));
+            throw FtpError(
+                FtpError::Reason::Local,
+                QStringLiteral("Cannot write file %1: %2").arg(localPath, file.errorString()));
     };
     bytesRecvd_ = 0;
     bytesTotal_ = 0;
@@ -231,8 +234,9 @@ void FtpClient::upload(const QString& localPath, const QString& remoteName) {
     t.command = "STOR " + argument(remoteName);
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw FtpError(FtpError::Reason::Local, QStringLiteral("Cannot open file %1: %2")
-                                                    .arg(localPath, file.errorString()));
+        throw FtpError(
+            FtpError::Reason::Local,
+            QStringLiteral("Cannot open file %1: %2").arg(localPath, file.errorString()));
     t.source = &file;
     bytesSent_ = 0;
     bytesTotal_ = file.size();

@@ -19,7 +19,9 @@ bool sameHost(const QHostAddress& a, const QHostAddress& b) {
 
 FtpDataChannel::FtpDataChannel(QObject* parent) : QObject(parent) {}
 
-FtpDataChannel::~FtpDataChannel() { close(); }
+FtpDataChannel::~FtpDataChannel() {
+    close();
+}
 
 bool FtpDataChannel::listen(const QHostAddress& localAddress, const QHostAddress& peer) {
     peer_ = peer;
@@ -33,7 +35,9 @@ bool FtpDataChannel::listen(const QHostAddress& localAddress, const QHostAddress
     return true;
 }
 
-quint16 FtpDataChannel::listenPort() const { return server_ ? server_->serverPort() : 0; }
+quint16 FtpDataChannel::listenPort() const {
+    return server_ ? server_->serverPort() : 0;
+}
 
 void FtpDataChannel::accept() {
     while (server_ && server_->hasPendingConnections()) {
@@ -78,7 +82,9 @@ void FtpDataChannel::adopt(QTcpSocket* socket) {
     }
 }
 
-bool FtpDataChannel::isOpen() const { return open_; }
+bool FtpDataChannel::isOpen() const {
+    return open_;
+}
 
 void FtpDataChannel::receiveTo(QIODevice* sink, qint64 limit) {
     sink_ = sink;

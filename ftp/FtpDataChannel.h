@@ -17,7 +17,7 @@ namespace sorxfer {
 // finished() and failed() tell the transfer when it has ended.
 class FtpDataChannel : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit FtpDataChannel(QObject* parent = nullptr);
     ~FtpDataChannel() override;
 
@@ -44,11 +44,11 @@ public:
     // Drops the connection at once (abort, failure).
     void close();
 
-signals:
+  signals:
     void progress();  // bytes moved
     void changed();   // opened, finished or failed
 
-private:
+  private:
     void accept();
     void adopt(QTcpSocket* socket);
     void pump();

@@ -38,7 +38,9 @@ int utf8SequenceLength(const QByteArray& s, qsizetype i) {
     return len;
 }
 
-bool isEscape(char16_t c) { return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF; }
+bool isEscape(char16_t c) {
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+}
 
 }  // namespace
 

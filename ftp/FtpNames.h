@@ -13,14 +13,14 @@ namespace sorxfer {
 // into that byte. Without utf8 the bytes are Latin-1. Either way a name taken from a listing
 // goes back to the server byte for byte.
 class NameCodec {
-public:
+  public:
     explicit NameCodec(bool utf8 = false) : utf8_(utf8) {}
     bool utf8() const { return utf8_; }
 
     QString decode(const QByteArray& bytes) const;
     QByteArray encode(const QString& text) const;
 
-private:
+  private:
     bool utf8_;
 };
 

@@ -8,9 +8,13 @@ namespace sorxfer {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 // Shown in an error message: enough of a hostile line to recognise it, no more.
 std::string excerpt(std::string_view line) {
@@ -99,8 +103,7 @@ std::optional<FtpReply> ReplyAssembler::next() {
 }
 
 int replyCode(std::string_view line) {
-    if (line.size() < 3 || !isDigit(line[0]) || !isDigit(line[1]) || !isDigit(line[2]))
-        return 0;
+    if (line.size() < 3 || !isDigit(line[0]) || !isDigit(line[1]) || !isDigit(line[2])) return 0;
     if (line[0] < '1' || line[0] > '5') return 0;
     if (line.size() > 3 && line[3] != ' ' && line[3] != '-') return 0;
     return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
@@ -137,7 +140,8 @@ std::optional<PasvAddress> pasvAddress(std::string_view line) {
         while (count < 6) {
             std::size_t start = j;
             int v = 0;
-            while (j < line.size() && isDigit(line[j]) && j - start < 4) v = v * 10 + (line[j++] - '0');
+            while (j < line.size() && isDigit(line[j]) && j - start < 4)
+                v = v * 10 + (line[j++] - '0');
             if (j == start || v > 255) break;
             values[count++] = v;
             if (count < 6) {

@@ -32,7 +32,7 @@ struct FtpReply {
 // that is not a reply puts the assembler in a failed state that it never leaves: the stream
 // can no longer be trusted.
 class ReplyAssembler {
-public:
+  public:
     static constexpr std::size_t kDefaultMaxLine = 8192;
     static constexpr std::size_t kDefaultMaxLines = 2000;
 
@@ -49,7 +49,7 @@ public:
     // Forgets everything (a new connection).
     void reset();
 
-private:
+  private:
     void takeLine(std::string line);
     void fail(const std::string& why);
 

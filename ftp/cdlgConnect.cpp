@@ -1,9 +1,6 @@
 // TDlgConnect: controls, profile list and the handlers of the connect dialog.
 #include "ftp/cdlgConnect.h"
 
-#include "ftp/FolderEdit.h"
-#include "platform/ui/ErrorHandler.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,13 +10,16 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ftp/FolderEdit.h"
+#include "platform/ui/ErrorHandler.h"
+
 namespace sorxfer {
 
 namespace {
 
 // The password box shows every character as "*", whatever the desktop's style would use.
 class StarPasswordStyle : public QProxyStyle {
-public:
+  public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_LineEdit_PasswordCharacter) return '*';
@@ -37,13 +37,14 @@ constexpr int kColumnX = 228, kColumnWidth = 61;
 constexpr int kRowTop = 18, kRowStep = 25, kRowHeight = 22;
 constexpr int kButtonWidth = 75, kButtonHeight = 25, kButtonGap = 8;
 
-int rowY(int row) { return kRowTop + row * kRowStep; }
+int rowY(int row) {
+    return kRowTop + row * kRowStep;
+}
 
 }  // namespace
 
 TDlgConnect::TDlgConnect(const QString& appDir, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      store_(appDir) {
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), store_(appDir) {
     setObjectName(QStringLiteral("DlgConnect"));
     setWindowTitle(QStringLiteral("Connect"));
     buildControls();
@@ -131,26 +132,40 @@ void TDlgConnect::buildControls() {
                            kButtonHeight);
 
     // Tab order: the fields from top to bottom, OK, Cancel, then the column.
-    QWidget* order[] = {CBProfile, EditHostName, EditUserID, EditPassword, DirectoryEdit1,
-                        cbPassive, OKBtn,     CancelBtn,  btnSave,      btnDelete, btnNew};
+    QWidget* order[] = {CBProfile,      EditHostName, EditUserID, EditPassword,
+                        DirectoryEdit1, cbPassive,    OKBtn,      CancelBtn,
+                        btnSave,        btnDelete,    btnNew};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(CBProfile, &QComboBox::activated, this, [this] { wf::runGuarded([this] { CBProfileClick(); }); });
-    connect(btnSave, &QPushButton::clicked, this, [this] { wf::runGuarded([this] { btnSaveClick(); }); });
-    connect(btnDelete, &QPushButton::clicked, this, [this] { wf::runGuarded([this] { btnDeleteClick(); }); });
+    connect(CBProfile, &QComboBox::activated, this,
+            [this] { wf::runGuarded([this] { CBProfileClick(); }); });
+    connect(btnSave, &QPushButton::clicked, this,
+            [this] { wf::runGuarded([this] { btnSaveClick(); }); });
+    connect(btnDelete, &QPushButton::clicked, this,
+            [this] { wf::runGuarded([this] { btnDeleteClick(); }); });
     connect(btnNew, &QPushButton::clicked, this, [this] { btnNewClick(); });
     connect(DirectoryEdit1, &FolderEdit::textChanged, this, [this] { DirectoryEdit1Change(); });
 
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
-QString TDlgConnect::hostName() const { return EditHostName->text(); }
-QString TDlgConnect::userID() const { return EditUserID->text(); }
-QString TDlgConnect::password() const { return EditPassword->text(); }
-QString TDlgConnect::directory() const { return DirectoryEdit1->text(); }
-bool TDlgConnect::passive() const { return cbPassive->isChecked(); }
+QString TDlgConnect::hostName() const {
+    return EditHostName->text();
+}
+QString TDlgConnect::userID() const {
+    return EditUserID->text();
+}
+QString TDlgConnect::password() const {
+    return EditPassword->text();
+}
+QString TDlgConnect::directory() const {
+    return DirectoryEdit1->text();
+}
+bool TDlgConnect::passive() const {
+    return cbPassive->isChecked();
+}
 
 ConnectValues TDlgConnect::values() const {
     ConnectValues v;
@@ -220,6 +235,8 @@ void TDlgConnect::DirectoryEdit1Change() {
     DirectoryEdit1->setAttribute(Qt::WA_AlwaysShowToolTips, true);
 }
 
-void TDlgConnect::FormDestroy() { store_.saveLast(values()); }
+void TDlgConnect::FormDestroy() {
+    store_.saveLast(values());
+}
 
 }  // namespace sorxfer

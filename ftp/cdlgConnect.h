@@ -2,10 +2,10 @@
 // connection; it connects to nothing.
 #pragma once
 
-#include "ftp/ConnectStore.h"
-
 #include <QDialog>
 #include <memory>
+
+#include "ftp/ConnectStore.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +21,7 @@ class FolderEdit;
 // writes the values that stand in the fields to "sorxfer.ini", after OK and Cancel alike.
 class TDlgConnect : public QDialog {
     Q_OBJECT
-public:
+  public:
     // appDir: the program's folder, where "ftpcon.ini" and "sorxfer.ini" live.
     explicit TDlgConnect(const QString& appDir, QWidget* parent = nullptr);
     ~TDlgConnect() override;
@@ -55,7 +55,7 @@ public:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
-private:
+  private:
     void buildControls();
     void showValues(const ConnectValues& v, bool withProfile);
     void fillProfileList();

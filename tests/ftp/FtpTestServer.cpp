@@ -17,8 +17,15 @@ FtpTestServer::FtpTestServer(const QStringList& extraArgs, const QString& bindHo
         error_ = QStringLiteral("no temporary folder");
         return;
     }
-    QStringList args{QStringLiteral(WF_TEST_FIXTURES "/ftpserver.py"), "--root", root_.path(),
-                     "--user", user(), "--password", password(), "--host", bindHost};
+    QStringList args{QStringLiteral(WF_TEST_FIXTURES "/ftpserver.py"),
+                     "--root",
+                     root_.path(),
+                     "--user",
+                     user(),
+                     "--password",
+                     password(),
+                     "--host",
+                     bindHost};
     args += extraArgs;
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_.start(QStringLiteral(WF_PYTHON), args);
@@ -55,7 +62,8 @@ QString FtpTestServer::hostWithPort() const {
 
 EventLog::EventLog(FtpClient& client) {
     QObject::connect(&client, &FtpClient::onConnect, &context, [this] { events << "connect"; });
-    QObject::connect(&client, &FtpClient::onDisconnect, &context, [this] { events << "disconnect"; });
+    QObject::connect(&client, &FtpClient::onDisconnect, &context,
+                     [this] { events << "disconnect"; });
     QObject::connect(&client, &FtpClient::onStatus, &context,
                      [this](const QString& t) { events << "status:" + t; });
     QObject::connect(&client, &FtpClient::onSuccess, &context, [this](CmdType k) {
@@ -66,7 +74,8 @@ EventLog::EventLog(FtpClient& client) {
     });
     QObject::connect(&client, &FtpClient::onConnectionFailed, &context,
                      [this] { events << "connectionFailed"; });
-    QObject::connect(&client, &FtpClient::onInvalidHost, &context, [this] { events << "invalidHost"; });
+    QObject::connect(&client, &FtpClient::onInvalidHost, &context,
+                     [this] { events << "invalidHost"; });
     QObject::connect(&client, &FtpClient::onPacketSent, &context, [this] { ++packetsSent; });
     QObject::connect(&client, &FtpClient::onPacketRecvd, &context, [this] { ++packetsRecvd; });
 }

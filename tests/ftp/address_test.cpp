@@ -1,8 +1,8 @@
 // Host names with ports, PORT and EPRT arguments, and the name codec.
+#include <gtest/gtest.h>
+
 #include "ftp/FtpAddress.h"
 #include "ftp/FtpNames.h"
-
-#include <gtest/gtest.h>
 
 namespace sorxfer {
 namespace {
@@ -30,9 +30,9 @@ TEST(HostPort, ParsesNamesAddressesAndPorts) {
         EXPECT_EQ(hp->host, c.host) << c.text;
         EXPECT_EQ(hp->port, c.port) << c.text;
     }
-    for (const char* bad : {"", ":21", "host:", "host:0", "host:65536", "host:21x", "bad host",
-                            "[::1", "[::1]x", "[::1]:", "[nothex]:21", "host\r\nUSER x",
-                            "h\xc3\xa9st"})
+    for (const char* bad :
+         {"", ":21", "host:", "host:0", "host:65536", "host:21x", "bad host", "[::1", "[::1]x",
+          "[::1]:", "[nothex]:21", "host\r\nUSER x", "h\xc3\xa9st"})
         EXPECT_FALSE(parseHostPort(bad).has_value()) << bad;
 }
 
@@ -49,11 +49,18 @@ TEST(NameCodec, Utf8RoundTripsEveryByteString) {
     const NameCodec utf8(true);
     EXPECT_EQ(utf8.decode("caf\xc3\xa9"), QString::fromUtf8("caf\xc3\xa9"));
     const QByteArray samples[] = {
-        "plain", "caf\xc3\xa9", "\xe9t\xe9",            // Latin-1 bytes on a UTF-8 server
-        "\xc3", "\xed\xa0\x80", "\xc0\xaf",             // cut sequence, surrogate, overlong
-        "\xf0\x9f\x98\x80 smile", "a\xffz", "mixed \xc3\xa9 \xe9",
+        "plain",
+        "caf\xc3\xa9",
+        "\xe9t\xe9",  // Latin-1 bytes on a UTF-8 server
+        "\xc3",
+        "\xed\xa0\x80",
+        "\xc0\xaf",  // cut sequence, surrogate, overlong
+        "\xf0\x9f\x98\x80 smile",
+        "a\xffz",
+        "mixed \xc3\xa9 \xe9",
     };
-    for (const QByteArray& raw : samples) EXPECT_EQ(utf8.encode(utf8.decode(raw)), raw) << raw.toStdString();
+    for (const QByteArray& raw : samples)
+        EXPECT_EQ(utf8.encode(utf8.decode(raw)), raw) << raw.toStdString();
     // Invalid bytes are shown as escapes, valid characters stay readable.
     EXPECT_EQ(utf8.decode("a\xe9").size(), 2);
     EXPECT_TRUE(utf8.decode("a\xe9").at(0) == QLatin1Char('a'));

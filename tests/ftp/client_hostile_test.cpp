@@ -1,9 +1,6 @@
 // FtpClient against servers that misbehave or cannot be reached: every case ends with a clear
 // error within the timeout, never a hang or a crash. Also connection errors, passive-mode
 // fallbacks, IPv6, the name encodings, and the data port's check of who connects.
-#include "FtpTestServer.h"
-#include "ftp/FtpDataChannel.h"
-
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
+
+#include "FtpTestServer.h"
+#include "ftp/FtpDataChannel.h"
 
 namespace sorxfer::test {
 namespace {
@@ -60,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"stopsAnswering", {"--silent", "PWD"}, FtpError::Reason::Timeout, "Timed out"},
         HostileCase{"garbled", {"--garble", "PWD"}, FtpError::Reason::Protocol, "Garbled reply"},
         HostileCase{"endlessLine", {"--long", "PWD"}, FtpError::Reason::Protocol, "too long"},
-        HostileCase{"closes421", {"--close421", "PWD"}, FtpError::Reason::Refused,
+        HostileCase{"closes421",
+                    {"--close421", "PWD"},
+                    FtpError::Reason::Refused,
                     "421 Service closing control connection."}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -343,7 +345,8 @@ TEST(DataPort, TakesTheConnectionOnlyFromTheServer) {
     auto waitFor = [&](const std::function<bool()>& done) {
         QElapsedTimer t;
         t.start();
-        while (!done() && t.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        while (!done() && t.elapsed() < 3000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     };
     // Someone else (another loopback address) connects first, and is turned away.
     QTcpSocket stranger;

@@ -1,10 +1,10 @@
 // FtpClient against a real server: login, the events and status texts of a session, the
 // directory commands and their refusals, in active and passive mode.
-#include "FtpTestServer.h"
-
 #include <QDir>
 #include <QFile>
 #include <functional>
+
+#include "FtpTestServer.h"
 
 namespace sorxfer::test {
 namespace {
@@ -43,14 +43,15 @@ TEST_P(Session, WholeSessionRaisesEventsAndStatusTextsInOrder) {
     const int list = log.indexOf("status:LIST");
     ASSERT_GT(list, 0);
     EXPECT_TRUE(log.events[list - 2].startsWith(dataCommand)) << log.events[list - 2].toStdString();
-    expectInOrder(log.events.mid(list), {"status:226 Transfer complete.", "status:Received 0 bytes",
-                                         "success:4", "status:QUIT", "status:221 Goodbye.",
-                                         "disconnect"});
+    expectInOrder(log.events.mid(list),
+                  {"status:226 Transfer complete.", "status:Received 0 bytes", "success:4",
+                   "status:QUIT", "status:221 Goodbye.", "disconnect"});
     EXPECT_EQ(log.events.last(), "disconnect");
     EXPECT_EQ(log.events.count("connect"), 1);
     EXPECT_EQ(log.events.count("disconnect"), 1);
     for (const QString& e : log.events)
-        EXPECT_FALSE(e.contains(FtpTestServer::password())) << "password shown: " << e.toStdString();
+        EXPECT_FALSE(e.contains(FtpTestServer::password()))
+            << "password shown: " << e.toStdString();
     EXPECT_TRUE(client.serverType().contains("UNIX"));
     EXPECT_TRUE(client.utf8Names());
 }
@@ -115,7 +116,9 @@ struct CommandCase {
 };
 
 std::vector<CommandCase> commandCases() {
-    auto exists = [](const FtpTestServer& s, const char* n) { return QFile::exists(s.rootFile(n)); };
+    auto exists = [](const FtpTestServer& s, const char* n) {
+        return QFile::exists(s.rootFile(n));
+    };
     return {
         {"MakeDir", CmdType::MakeDir, [](FtpClient& c) { c.makeDirectory("new dir"); },
          [](const FtpTestServer&) {},
@@ -175,8 +178,10 @@ TEST_P(Commands, EachRefusedCommandRaisesFailureThenThrowsTheReplyLine) {
 
 TEST_P(Commands, OperationsWhileNotConnectedSayNotConnected) {
     const std::vector<std::function<void()>> ops = {
-        [&] { client.currentDirectory(); }, [&] { client.list(); },
-        [&] { client.changeDirectory("x"); }, [&] { client.setBinaryMode(); },
+        [&] { client.currentDirectory(); },
+        [&] { client.list(); },
+        [&] { client.changeDirectory("x"); },
+        [&] { client.setBinaryMode(); },
         [&] { client.upload(server->rootFile("x"), "x"); },
         [&] { client.download("x", server->rootFile("y")); }};
     for (const auto& op : ops) {
@@ -204,7 +209,9 @@ TEST_P(Commands, NamesWithLineBreaksAreNeverSent) {
 }
 
 TEST_P(Commands, ServerNamesInUtf8ComeBackUnchanged) {
-    const QString name = QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac.txt");
+    const QString name = QString::fromUtf8(
+        "Gr\xc3\xbc\xc3\x9f"
+        "e \xe2\x82\xac.txt");
     writeFile(QDir(server->root()).filePath(name), "utf8");
     connectClient();
     EXPECT_EQ(client.list().names, QStringList{name});
@@ -216,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, Session, ::testing::Bool(), modeName);
 INSTANTIATE_TEST_SUITE_P(Modes, Commands, ::testing::Bool(), modeName);
 
 class RefusedRnto : public ServerTest {
-protected:
+  protected:
     QStringList serverArgs() const override { return {"--refuse", "RNTO"}; }
 };
 
@@ -225,9 +232,9 @@ TEST_P(RefusedRnto, SecondStepRefusedIsAFailedRename) {
     EventLog log(client);
     connectClient();
     EXPECT_THROW(client.rename("a.txt", "b.txt"), FtpError);
-    expectInOrder(log.events, {"status:RNFR a.txt", "status:350 Ready for destination name.",
-                               "status:RNTO b.txt", "status:550 Refused by the test server.",
-                               "failure:5"});
+    expectInOrder(log.events,
+                  {"status:RNFR a.txt", "status:350 Ready for destination name.",
+                   "status:RNTO b.txt", "status:550 Refused by the test server.", "failure:5"});
     EXPECT_TRUE(QFile::exists(server->rootFile("a.txt")));
 }
 

@@ -1,11 +1,11 @@
 // FtpClient transfers against a real server: uploads and downloads compared byte for byte,
 // totals and progress, aborts, failures that must leave local files alone, unsafe names.
-#include "FtpTestServer.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include "FtpTestServer.h"
 
 namespace sorxfer::test {
 namespace {
@@ -18,7 +18,7 @@ QStringList filesIn(const QString& folder) {
 }
 
 class Transfers : public ServerTest {
-protected:
+  protected:
     QTemporaryDir local;
     QString localFile(const QString& name) const { return local.filePath(name); }
 };
@@ -116,7 +116,7 @@ TEST_P(Transfers, LocalFilesThatCannotBeUsedEndBeforeTheServerIsAsked) {
 INSTANTIATE_TEST_SUITE_P(Modes, Transfers, ::testing::Bool(), modeName);
 
 class NoSizeServer : public Transfers {
-protected:
+  protected:
     QStringList serverArgs() const override { return {"--no-size"}; }
 };
 
@@ -124,7 +124,8 @@ TEST_P(NoSizeServer, DownloadWithoutStatedSizeHasTotalZero) {
     const QByteArray data = patternBytes(300000, 3);
     writeFile(server->rootFile("f.bin"), data);
     std::vector<qint64> totals;
-    QObject::connect(&client, &FtpClient::onPacketRecvd, [&] { totals.push_back(client.bytesTotal()); });
+    QObject::connect(&client, &FtpClient::onPacketRecvd,
+                     [&] { totals.push_back(client.bytesTotal()); });
     connectClient();
     client.download("f.bin", localFile("f.bin"));
     EXPECT_EQ(readAll(localFile("f.bin")), data);
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, NoSizeServer, ::testing::Values(true), modeName)
 
 // A slow server, so that a transfer is surely still running when it is aborted.
 class SlowServer : public Transfers {
-protected:
+  protected:
     QStringList serverArgs() const override { return {"--throttle", "262144"}; }
 };
 

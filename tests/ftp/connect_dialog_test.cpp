@@ -1,10 +1,5 @@
 // TDlgConnect on real INI files in a temporary program folder, driven by its controls.
-#include "ftp/ConnectStore.h"
-#include "ftp/FolderEdit.h"
-#include "ftp/ReverseText.h"
-#include "ftp/cdlgConnect.h"
-#include "platform/IniFile.h"
-#include "platform/ui/ScriptedPrompter.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,8 +13,14 @@
 #include <QStyleOption>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <memory>
+
+#include "ftp/ConnectStore.h"
+#include "ftp/FolderEdit.h"
+#include "ftp/ReverseText.h"
+#include "ftp/cdlgConnect.h"
+#include "platform/IniFile.h"
+#include "platform/ui/ScriptedPrompter.h"
 
 namespace sorxfer {
 namespace {
@@ -36,7 +37,7 @@ QStringList listOf(const QComboBox* box) {
 }
 
 class ConnectDialog : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir appDirHolder;
     QString appDir() const { return appDirHolder.path() + "/"; }
     QString ftpcon() const { return appDir() + "ftpcon.ini"; }
@@ -143,7 +144,8 @@ TEST_F(ConnectDialog, PickingAProfileFillsTheFieldsAndMissingKeysEmptyThem) {
     f.writeString("hostonly", "Host", "only.host");
     auto d = open();
     pick(*d, "full");
-    EXPECT_EQ(d->values(), (ConnectValues{"full", "full.host", "fuser", "secret", "/srv/www", true}));
+    EXPECT_EQ(d->values(),
+              (ConnectValues{"full", "full.host", "fuser", "secret", "/srv/www", true}));
     pick(*d, "hostonly");
     EXPECT_EQ(d->values(), (ConnectValues{"hostonly", "only.host", "", "", "", false}));
     // Typing a name loads nothing.
@@ -165,7 +167,8 @@ TEST_F(ConnectDialog, DeleteOfAMissingSectionChangesNoFileAndEmptiesTheFields) {
 }
 
 TEST_F(ConnectDialog, DeleteErasesTheSectionAndRefillsTheList) {
-    for (const char* name : {"one", "two"}) wf::IniFile(ftpcon().toStdString()).writeString(name, "Host", name);
+    for (const char* name : {"one", "two"})
+        wf::IniFile(ftpcon().toStdString()).writeString(name, "Host", name);
     auto d = open();
     pick(*d, "one");
     d->btnDelete->click();
@@ -305,25 +308,26 @@ TEST_F(ConnectDialog, LayoutNamesAndTabOrder) {
     EXPECT_EQ(d->btnDelete->text(), "Delete");
     EXPECT_EQ(d->btnNew->text(), "New");
     EXPECT_EQ(d->cbPassive->text(), "Passive mode");
-    for (const char* name : {"CBProfile", "EditHostName", "EditUserID", "EditPassword",
-                             "DirectoryEdit1", "cbPassive", "OKBtn", "CancelBtn", "btnSave",
-                             "btnDelete", "btnNew"})
+    for (const char* name :
+         {"CBProfile", "EditHostName", "EditUserID", "EditPassword", "DirectoryEdit1", "cbPassive",
+          "OKBtn", "CancelBtn", "btnSave", "btnDelete", "btnNew"})
         EXPECT_NE(d->findChild<QWidget*>(name), nullptr) << name;
     QStringList labels;
     for (QLabel* l : d->findChildren<QLabel*>()) labels << l->text();
-    for (const char* t : {"Profile Name:", "Host Name:", "User ID:", "Password:", "Local Directory:"})
+    for (const char* t :
+         {"Profile Name:", "Host Name:", "User ID:", "Password:", "Local Directory:"})
         EXPECT_TRUE(labels.contains(t)) << t;
     // The password box shows "*" for each character.
     EXPECT_EQ(d->EditPassword->echoMode(), QLineEdit::Password);
     QStyleOptionFrame opt;
     opt.initFrom(d->EditPassword);
     EXPECT_EQ(d->EditPassword->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, &opt,
-                                                   d->EditPassword),
+                                                  d->EditPassword),
               '*');
     // Tab order: the focus chain's tab stops, each inner editor counted as its control.
-    const QStringList named{"CBProfile", "EditHostName", "EditUserID", "EditPassword",
-                            "DirectoryEdit1", "cbPassive", "OKBtn", "CancelBtn",
-                            "btnSave", "btnDelete", "btnNew"};
+    const QStringList named{"CBProfile",      "EditHostName", "EditUserID", "EditPassword",
+                            "DirectoryEdit1", "cbPassive",    "OKBtn",      "CancelBtn",
+                            "btnSave",        "btnDelete",    "btnNew"};
     QStringList order;
     QWidget* w = d->CBProfile;
     do {

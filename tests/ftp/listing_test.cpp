@@ -1,8 +1,7 @@
 // Listing parser from tables of raw server lines.
-#include "ftp/FtpListing.h"
-
 #include <gtest/gtest.h>
 
+#include "ftp/FtpListing.h"
 
 namespace sorxfer {
 namespace {
@@ -35,10 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A name with blanks keeps them all, doubled and trailing ones too.
         LineCase{"-rw-r--r--   1 owner    group          10 Feb  3 09:05 data files", true,
                  "-rw-r--r--", "data files"},
-        LineCase{"-rw-r--r--   1 owner    group          10 Feb  3 09:05 a  b ", true,
-                 "-rw-r--r--", "a  b "},
-        LineCase{"-rw-r--r--   1 owner    group          10 Feb  3 09:05  lead", true,
-                 "-rw-r--r--", " lead"},
+        LineCase{"-rw-r--r--   1 owner    group          10 Feb  3 09:05 a  b ", true, "-rw-r--r--",
+                 "a  b "},
+        LineCase{"-rw-r--r--   1 owner    group          10 Feb  3 09:05  lead", true, "-rw-r--r--",
+                 " lead"},
         // A name that looks like a date does not confuse the parser.
         LineCase{"-rw-r--r--   1 owner    group          10 Feb  3 09:05 Jan 1 2020", true,
                  "-rw-r--r--", "Jan 1 2020"},
@@ -60,10 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"-rw-r--r--   1 o g 1234 Jan 31 12:34 caf\xc3\xa9 \xe9", true, "-rw-r--r--",
                  "caf\xc3\xa9 \xe9"},
         // No recognisable date: the last field, as before.
-        LineCase{"a b c d e f g last", true, "a", "last"},
-        LineCase{"total 12", false, "", ""},
-        LineCase{"", false, "", ""},
-        LineCase{"-rw-r--r-- 1 owner group 10 Jan", false, "", ""},
+        LineCase{"a b c d e f g last", true, "a", "last"}, LineCase{"total 12", false, "", ""},
+        LineCase{"", false, "", ""}, LineCase{"-rw-r--r-- 1 owner group 10 Jan", false, "", ""},
         // DOS form.
         LineCase{"01-31-24  02:15PM       <DIR>          Program Files", true, "d---------",
                  "Program Files"},

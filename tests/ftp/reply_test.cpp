@@ -1,14 +1,14 @@
 // Reply assembly and the reading of reply texts, from tables of raw server bytes.
-#include "ftp/FtpReply.h"
-
 #include <gtest/gtest.h>
+
+#include "ftp/FtpReply.h"
 
 namespace sorxfer {
 namespace {
 
 struct AssemblyCase {
     const char* name;
-    std::vector<std::string> chunks;  // bytes as they arrive, split anywhere
+    std::vector<std::string> chunks;                   // bytes as they arrive, split anywhere
     std::vector<std::pair<int, std::size_t>> replies;  // code and line count of each reply
     bool fails;
 };
@@ -33,12 +33,13 @@ INSTANTIATE_TEST_SUITE_P(
         AssemblyCase{"splitAnywhere", {"2", "30 Lo", "gged in\r", "\n"}, {{230, 1}}, false},
         AssemblyCase{"incompleteLineWaits", {"226 Transfer comp"}, {}, false},
         AssemblyCase{"codeOnly", {"200\r\n"}, {{200, 1}}, false},
-        AssemblyCase{"multiLine",
-                     {"211-Features:\r\n UTF8\r\n EPSV\r\n211 End\r\n"}, {{211, 4}}, false},
+        AssemblyCase{
+            "multiLine", {"211-Features:\r\n UTF8\r\n EPSV\r\n211 End\r\n"}, {{211, 4}}, false},
         // Inner lines may start with digits, even another code or the same code and a hyphen.
         AssemblyCase{"multiLineInnerCodes",
                      {"230-Welcome\r\n230-more\r\n123 not the end\r\n230 done\r\n"},
-                     {{230, 4}}, false},
+                     {{230, 4}},
+                     false},
         AssemblyCase{"multiLineCodeOnlyEnd", {"250-a\r\n250\r\n"}, {{250, 2}}, false},
         AssemblyCase{"garbledFirstLine", {"hello there\r\n"}, {}, true},
         AssemblyCase{"codeOutOfRange", {"600 What\r\n"}, {}, true},
@@ -139,7 +140,11 @@ TEST(ReplyTexts, ReplyCodeAndPrintable) {
     EXPECT_EQ(replyCode("550-No"), 550);
     EXPECT_EQ(replyCode("55 No"), 0);
     EXPECT_EQ(replyCode("055 No"), 0);
-    EXPECT_EQ(printable(std::string("a\x01" "b\x7f" "c", 5)), "a?b?c");
+    EXPECT_EQ(printable(std::string("a\x01"
+                                    "b\x7f"
+                                    "c",
+                                    5)),
+              "a?b?c");
 }
 
 }  // namespace
