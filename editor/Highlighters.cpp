@@ -6,7 +6,6 @@
 #include <Qsci/qscilexerhtml.h>
 #include <Qsci/qscilexerpascal.h>
 #include <QPalette>
-#include <initializer_list>
 #include <vector>
 
 namespace wrenfold {
@@ -41,10 +40,11 @@ enum FontStyle { Plain = 0, Bold = 1, Italic = 2, Alternate = 4 };
 
 // One element kind of a table and the lexer styles that show it.
 struct Element {
-    std::vector<int> styles;
+    const char* kind;  // the element's name in the program's tables
     int fontStyle;
     Colour fore;
     Colour back;
+    std::vector<int> styles;
 };
 
 QColor resolve(const Colour& c, const QColor& window, const QColor& windowText, bool isFore) {
@@ -64,9 +64,15 @@ std::vector<int> range(int first, int last) {
     return v;
 }
 
-std::vector<int> join(std::initializer_list<std::vector<int>> parts) {
+template <typename... Style>
+std::vector<int> styles(Style... s) {
+    return {static_cast<int>(s)...};
+}
+
+template <typename... Part>
+std::vector<int> join(const Part&... parts) {
     std::vector<int> v;
-    for (const auto& p : parts) v.insert(v.end(), p.begin(), p.end());
+    (v.insert(v.end(), parts.begin(), parts.end()), ...);
     return v;
 }
 
@@ -98,32 +104,33 @@ using H = QsciLexerHTML;
 std::vector<Element> htmlElements() {
     return {
         // The lexer gives "<" and ">" the tag's style; only the "/>" of a tag has its own.
-        {{H::XMLTagEnd, H::XMLStart, H::XMLEnd}, Bold, clBlue, window},           // Bracket
-        {{H::Default, H::CDATA}, Plain, windowText, window},                      // DefaultText
-        {{H::Tag, H::SGMLDefault, H::SGMLCommand, H::SGMLBlockDefault},
-         Bold, clNavy, window},                                                   // HtmlKeyword
-        {{H::OtherInTag, H::SGMLParameter, H::SGMLSpecial, H::SGMLError},
-         Plain, clGreen, window},                                                 // HtmlTag
-        {{H::HTMLComment, H::SGMLComment, H::SGMLParameterComment, H::ASPXCComment},
-         Plain, clGray, window},                                                  // HtmlComment
-        {{H::Attribute, H::UnknownAttribute}, Plain, clGreen, window},            // HtmlAttribute
-        {{H::HTMLNumber, H::HTMLDoubleQuotedString, H::HTMLSingleQuotedString, H::HTMLValue,
-          H::SGMLDoubleQuotedString, H::SGMLSingleQuotedString},
-         Plain, clMaroon, window},                                                // HtmlAttributeValue
-        {join({{H::ASPAtStart, H::ASPStart, H::PHPStart}, range(H::PHPDefault, H::PHPOperator)}),
-         Plain, clTeal, none},                                                    // PerlScript
-        {{H::Script, H::JavaScriptStart, H::ASPJavaScriptStart, H::VBScriptStart,
-          H::ASPVBScriptStart, H::PythonStart, H::ASPPythonStart},
-         Bold, clPurple, window},                                                 // ScriptTag
-        {join({range(H::JavaScriptDefault, H::JavaScriptRegex),
-               range(H::ASPJavaScriptDefault, H::ASPJavaScriptRegex),
-               range(H::VBScriptDefault, H::VBScriptUnclosedString),
-               range(H::ASPVBScriptDefault, H::ASPVBScriptUnclosedString),
-               range(H::PythonDefault, H::PythonIdentifier),
-               range(H::ASPPythonDefault, H::ASPPythonIdentifier)}),
-         Alternate, windowText, window},                                          // ScriptContent
-        {{H::Entity, H::SGMLEntity}, Plain, clFuchsia, none},                     // SpecialChars
-        {{H::UnknownTag}, Plain, clRed, window},                                  // UnknownTag
+        {"Bracket", Bold, clBlue, window, styles(H::XMLTagEnd, H::XMLStart, H::XMLEnd)},
+        {"DefaultText", Plain, windowText, window, styles(H::Default, H::CDATA)},
+        {"HtmlKeyword", Bold, clNavy, window,
+         styles(H::Tag, H::SGMLDefault, H::SGMLCommand, H::SGMLBlockDefault)},
+        {"HtmlTag", Plain, clGreen, window,
+         styles(H::OtherInTag, H::SGMLParameter, H::SGMLSpecial, H::SGMLError)},
+        {"HtmlComment", Plain, clGray, window,
+         styles(H::HTMLComment, H::SGMLComment, H::SGMLParameterComment, H::ASPXCComment)},
+        {"HtmlAttribute", Plain, clGreen, window, styles(H::Attribute, H::UnknownAttribute)},
+        {"HtmlAttributeValue", Plain, clMaroon, window,
+         styles(H::HTMLNumber, H::HTMLDoubleQuotedString, H::HTMLSingleQuotedString, H::HTMLValue,
+                H::SGMLDoubleQuotedString, H::SGMLSingleQuotedString)},
+        {"PerlScript", Plain, clTeal, none,
+         join(styles(H::ASPAtStart, H::ASPStart, H::PHPStart),
+              range(H::PHPDefault, H::PHPOperator))},
+        {"ScriptTag", Bold, clPurple, window,
+         styles(H::Script, H::JavaScriptStart, H::ASPJavaScriptStart, H::VBScriptStart,
+                H::ASPVBScriptStart, H::PythonStart, H::ASPPythonStart)},
+        {"ScriptContent", Alternate, windowText, window,
+         join(range(H::JavaScriptDefault, H::JavaScriptRegex),
+              range(H::ASPJavaScriptDefault, H::ASPJavaScriptRegex),
+              range(H::VBScriptDefault, H::VBScriptUnclosedString),
+              range(H::ASPVBScriptDefault, H::ASPVBScriptUnclosedString),
+              range(H::PythonDefault, H::PythonIdentifier),
+              range(H::ASPPythonDefault, H::ASPPythonIdentifier))},
+        {"SpecialChars", Plain, clFuchsia, none, styles(H::Entity, H::SGMLEntity)},
+        {"UnknownTag", Plain, clRed, window, styles(H::UnknownTag)},
     };
 }
 
@@ -131,16 +138,17 @@ using P = QsciLexerPascal;
 
 std::vector<Element> pascalElements() {
     return {
-        {{P::Keyword}, Bold, none, none},                                         // KeywordsOOP
-        {{P::Asm}, Plain, clPurple, none},                                        // ASMHighlight
-        {{P::SingleQuotedString, P::UnclosedString, P::Character},
-         Plain, clBlack, clSilver},                                               // Strings
-        {{P::CommentLine}, Italic, clBlue, none},                                 // CommentSingleLine
-        {{P::Comment}, Italic, clNavy, none},                                     // CommentBrace
-        {{P::CommentParenthesis}, Italic, clGreen, none},                         // CommentParAst
-        {{P::PreProcessor, P::PreProcessorParenthesis}, Italic, clWhite, clTeal},  // Directives
-        {{P::Number, P::HexNumber}, Plain, clRed, none},                          // Numbers
-        {{P::Identifier, P::Operator}, Plain, none, none},                        // Properties, Symbols
+        {"KeywordsOOP", Bold, none, none, styles(P::Keyword)},
+        {"ASMHighlight", Plain, clPurple, none, styles(P::Asm)},
+        {"Strings", Plain, clBlack, clSilver,
+         styles(P::SingleQuotedString, P::UnclosedString, P::Character)},
+        {"CommentSingleLine", Italic, clBlue, none, styles(P::CommentLine)},
+        {"CommentBrace", Italic, clNavy, none, styles(P::Comment)},
+        {"CommentParAst", Italic, clGreen, none, styles(P::CommentParenthesis)},
+        {"Directives", Italic, clWhite, clTeal,
+         styles(P::PreProcessor, P::PreProcessorParenthesis)},
+        {"Numbers", Plain, clRed, none, styles(P::Number, P::HexNumber)},
+        {"Properties and Symbols", Plain, none, none, styles(P::Identifier, P::Operator)},
     };
 }
 
@@ -148,9 +156,9 @@ using C = QsciLexerCPP;
 
 // The C++ lexer repeats every style 64 higher for code that an #if switches off; that
 // code looks the same here.
-std::vector<int> withInactive(std::initializer_list<int> styles) {
+std::vector<int> withInactive(const std::vector<int>& active) {
     std::vector<int> v;
-    for (int s : styles) {
+    for (int s : active) {
         v.push_back(s);
         v.push_back(s + 64);
     }
@@ -159,19 +167,23 @@ std::vector<int> withInactive(std::initializer_list<int> styles) {
 
 std::vector<Element> cppElements() {
     return {
-        {withInactive({C::Keyword, C::KeywordSet2, C::GlobalClass}), Bold, none, none},  // CPPKeywords
-        {withInactive({C::DoubleQuotedString, C::SingleQuotedString, C::UnclosedString,
-                       C::VerbatimString, C::RawString, C::TripleQuotedVerbatimString,
-                       C::HashQuotedString, C::UserLiteral, C::EscapeSequence, C::UUID}),
-         Italic, clBlack, clSilver},                                              // Strings
-        {withInactive({C::CommentLine, C::CommentLineDoc}), Italic, clBlue, none},  // CommentSingleLine
-        {withInactive({C::Comment, C::CommentDoc, C::CommentDocKeyword,
-                       C::CommentDocKeywordError, C::TaskMarker}),
-         Italic, clNavy, none},                                                   // CommentMultiLine
-        {withInactive({C::PreProcessor, C::PreProcessorComment, C::PreProcessorCommentLineDoc}),
-         Italic, clWhite, clTeal},                                                // Directives
-        {withInactive({C::Number}), Plain, clRed, none},                          // Numbers
-        {withInactive({C::Default, C::Identifier, C::Operator, C::Regex}), Plain, none, none},
+        {"CPPKeywords", Bold, none, none,
+         withInactive(styles(C::Keyword, C::KeywordSet2, C::GlobalClass))},
+        {"Strings", Italic, clBlack, clSilver,
+         withInactive(styles(C::DoubleQuotedString, C::SingleQuotedString, C::UnclosedString,
+                             C::VerbatimString, C::RawString, C::TripleQuotedVerbatimString,
+                             C::HashQuotedString, C::UserLiteral, C::EscapeSequence, C::UUID))},
+        {"CommentSingleLine", Italic, clBlue, none,
+         withInactive(styles(C::CommentLine, C::CommentLineDoc))},
+        {"CommentMultiLine", Italic, clNavy, none,
+         withInactive(styles(C::Comment, C::CommentDoc, C::CommentDocKeyword,
+                             C::CommentDocKeywordError, C::TaskMarker))},
+        {"Directives", Italic, clWhite, clTeal,
+         withInactive(
+             styles(C::PreProcessor, C::PreProcessorComment, C::PreProcessorCommentLineDoc))},
+        {"Numbers", Plain, clRed, none, withInactive(styles(C::Number))},
+        {"other text", Plain, none, none,
+         withInactive(styles(C::Default, C::Identifier, C::Operator, C::Regex))},
     };
 }
 

@@ -1,6 +1,8 @@
 // The markup builders' string helpers.
 #include "editor/myutils.h"
 
+#include "platform/Paths.h"
+
 #include <cstddef>
 #include <vector>
 
@@ -17,8 +19,6 @@ std::size_t lastDots(const std::string& t) {
     return npos;
 }
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
-
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalNoCase(const std::string& a, const std::string& b) {
@@ -28,33 +28,10 @@ bool equalNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-// "C:" when the second character is a colon; for a path that begins with two separators,
-// the text up to the second separator after them ("\\server\share"); else empty.
-std::string driveOf(const std::string& path) {
-    if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
-    if (path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1])) {
-        std::size_t seen = 0;
-        for (std::size_t i = 2; i < path.size(); ++i)
-            if (isSeparator(path[i]) && ++seen == 2) return path.substr(0, i);
-        return path;
-    }
-    return {};
-}
-
-// Index just past the last separator or colon (0 when there is none).
-std::size_t nameStart(const std::string& path) {
-    for (std::size_t i = path.size(); i-- > 0;)
-        if (isSeparator(path[i]) || path[i] == ':') return i + 1;
-    return 0;
-}
-
-std::string fileNameOf(const std::string& path) { return path.substr(nameStart(path)); }
-
-// The folder part (through the last separator or colon) with the drive taken off.
+// The folder part (through the last separator) with the drive taken off.
 std::string folderOf(const std::string& path, const std::string& drive) {
-    const std::size_t end = nameStart(path);
-    if (end <= drive.size()) return {};
-    return path.substr(drive.size(), end - drive.size());
+    const std::string folder = wf::folderPart(path);
+    return folder.size() <= drive.size() ? std::string() : folder.substr(drive.size());
 }
 
 // Components between separators; a folder part ends with a separator, so its list ends
@@ -64,7 +41,7 @@ std::vector<std::string> componentsOf(const std::string& folder) {
     if (folder.empty()) return parts;
     std::string current;
     for (char c : folder) {
-        if (isSeparator(c)) {
+        if (wf::isPathSeparator(c)) {
             parts.push_back(current);
             current.clear();
         } else {
@@ -82,15 +59,15 @@ std::string withForwardSlashes(std::string s) {
 }
 
 std::string relativePath(const std::string& base, const std::string& target) {
-    const std::string baseDrive = driveOf(base);
-    const std::string targetDrive = driveOf(target);
+    const std::string baseDrive = wf::drivePart(base);
+    const std::string targetDrive = wf::drivePart(target);
     if (!equalNoCase(baseDrive, targetDrive)) return target;
 
     const auto b = componentsOf(folderOf(base, baseDrive));
     const auto t = componentsOf(folderOf(target, targetDrive));
     std::size_t k = 0;
     while (k < b.size() && k < t.size() && equalNoCase(b[k], t[k])) ++k;
-    const std::string name = fileNameOf(target);
+    const std::string name = wf::fileNamePart(target);
     if (k == b.size() && k == t.size()) return name;
 
     std::string r;

@@ -87,6 +87,7 @@ TEST(RelativeUrlTest, PosixPaths) {
         {"/home/u/web/", "/srv/pics/a.gif", "../../../srv/pics/a.gif"},
         {"/home/u/Web/", "/home/u/web/IMG/a.gif", "IMG/a.gif"},
         {"/", "/a.gif", "a.gif"},
+        {"/home/u/web/", "/home/u/web/img/a:b.gif", "img/a:b.gif"},  // a colon is no drive here
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.base + " -> " + c.target);
@@ -100,14 +101,10 @@ struct ColorCase {
 
 TEST(HtmlColorTest, NamesAndHexValues) {
     const std::vector<ColorCase> cases = {
-        {"clWhite", "white"},
-        {"clMoneyGreen", "moneygreen"},
-        {"clWindow", "window"},
-        {"clNavy", "navy"},
-        {"$00563412", "#123456"},
-        {"$00ABCDEF", "#EFCDAB"},
-        {"$00000000", "#000000"},
-        {"CLRED", "#ED"},  // not a name: "cl" counts in lower case only
+        {"clWhite", "white"},     {"clMoneyGreen", "moneygreen"},
+        {"clWindow", "window"},   {"clNavy", "navy"},
+        {"$00563412", "#123456"}, {"$00ABCDEF", "#EFCDAB"},
+        {"$00000000", "#000000"}, {"CLRED", "#ED"},  // not a name: "cl" counts in lower case only
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
