@@ -57,49 +57,41 @@ unsigned long asWParam(long v) { return static_cast<unsigned long>(v); }
 
 }  // namespace
 
-// Our own edits tell nobody while they run and raise one change event when done.
-// QScintilla answers every text notification of Scintilla by counting the characters from
-// the start of the document up to the edit (for accessibility) and by copying the inserted
-// text twice; in a large document that costs far more than the edit itself. So the
-// notifications are switched off for the edit, and the signals are raised here instead.
+// Scintilla tells of every edit before and after it is made. QScintilla answers the "after"
+// notifications by counting the characters from the start of the document up to the edit
+// (for accessibility) and by copying the inserted text; in a large document that costs far
+// more than the edit itself. So only the "before" notifications are asked for: they mark
+// the text as changed, and the change is announced once the edit is done.
+constexpr unsigned long kEditNotifications =
+    QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE;
+
+// Our own edits tell nothing while they run and announce themselves when done.
 class DocumentEditor::SilentEdit {
 public:
-    explicit SilentEdit(DocumentEditor& editor)
-        : editor_(editor),
-          mask_(editor.SendScintilla(SCI_GETMODEVENTMASK)),
-          lines_(editor.SendScintilla(SCI_GETLINECOUNT)) {
+    explicit SilentEdit(DocumentEditor& editor) : editor_(editor) {
         ++editor_.quiet_;
         editor_.SendScintilla(SCI_SETMODEVENTMASK, 0UL);
     }
     ~SilentEdit() {
-        editor_.SendScintilla(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask_));
+        editor_.SendScintilla(SCI_SETMODEVENTMASK, kEditNotifications);
         --editor_.quiet_;
     }
     SilentEdit(const SilentEdit&) = delete;
     SilentEdit& operator=(const SilentEdit&) = delete;
-    // Raises the signals that Scintilla's notifications would have raised, and the change
-    // event unless the text was replaced by a new document.
-    void signalChange(bool isEdit) {
-        if (isEdit && editor_.editRun_ > 0) {
-            editor_.runChanged_ = true;  // told once, when the run ends
-            return;
-        }
-        emit editor_.textChanged();
-        if (editor_.SendScintilla(SCI_GETLINECOUNT) != lines_) emit editor_.linesChanged();
-        if (isEdit) emit editor_.documentChanged();
-    }
+    // isEdit: an edit of the document, not its replacement by a new one.
+    void signalChange(bool isEdit) { editor_.announceChange(isEdit); }
 
 private:
     DocumentEditor& editor_;
-    long mask_;
-    long lines_;
 };
 
 DocumentEditor::DocumentEditor(QWidget* parent) : QsciScintilla(parent) {
     applyEditorStyle();
     setDisplayEncoding(true);
     setHighlighter(Highlighter::Html);
-    connect(this, &QsciScintilla::textChanged, this, &DocumentEditor::onTextChanged);
+    SendScintilla(SCI_SETMODEVENTMASK, kEditNotifications);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this, &DocumentEditor::onModified);
+    lineCount_ = SendScintilla(SCI_GETLINECOUNT);
 }
 
 DocumentEditor::~DocumentEditor() = default;
@@ -333,9 +325,84 @@ void DocumentEditor::setModified(bool m) {
     if (was != isModified()) emit modificationChanged(isModified());
 }
 
-void DocumentEditor::onTextChanged() {
-    if (quiet_ == 0) emit documentChanged();
+void DocumentEditor::announceChange(bool isEdit) {
+    if (isEdit && editRun_ > 0) {
+        runChanged_ = true;  // told once, when the run ends
+        return;
+    }
+    emit textChanged();
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    if (lines != lineCount_) {
+        lineCount_ = lines;
+        emit linesChanged();
+    }
+    if (isEdit) emit documentChanged();
 }
+
+void DocumentEditor::onModified(int, int type, const char*, int, int, int, int, int, int, int) {
+    if (quiet_ > 0 || !(type & kEditNotifications)) return;
+    changePending_ = true;
+    // Inside an event or one of QScintilla's edit calls the change is announced when that
+    // ends; an edit made some other way (a direct Scintilla message) is announced as soon
+    // as the event loop runs.
+    if (trackDepth_ == 0 && !flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                flushQueued_ = false;
+                flushChange();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void DocumentEditor::flushChange() {
+    if (!changePending_) return;
+    changePending_ = false;
+    announceChange(true);
+}
+
+template <typename Call>
+void DocumentEditor::tracked(Call&& call) {
+    ++trackDepth_;
+    call();
+    if (--trackDepth_ == 0) flushChange();
+}
+
+bool DocumentEditor::event(QEvent* e) {
+    bool handled = false;
+    tracked([&] { handled = QsciScintilla::event(e); });
+    return handled;
+}
+
+bool DocumentEditor::viewportEvent(QEvent* e) {
+    bool handled = false;
+    tracked([&] { handled = QsciScintilla::viewportEvent(e); });
+    return handled;
+}
+
+void DocumentEditor::append(const QString& text) { tracked([&] { QsciScintilla::append(text); }); }
+void DocumentEditor::clear() { tracked([&] { QsciScintilla::clear(); }); }
+void DocumentEditor::cut() { tracked([&] { QsciScintilla::cut(); }); }
+void DocumentEditor::insert(const QString& text) { tracked([&] { QsciScintilla::insert(text); }); }
+void DocumentEditor::insertAt(const QString& text, int line, int index) {
+    tracked([&] { QsciScintilla::insertAt(text, line, index); });
+}
+void DocumentEditor::paste() { tracked([&] { QsciScintilla::paste(); }); }
+void DocumentEditor::redo() { tracked([&] { QsciScintilla::redo(); }); }
+void DocumentEditor::undo() { tracked([&] { QsciScintilla::undo(); }); }
+void DocumentEditor::removeSelectedText() {
+    tracked([&] { QsciScintilla::removeSelectedText(); });
+}
+void DocumentEditor::replaceSelectedText(const QString& text) {
+    tracked([&] { QsciScintilla::replaceSelectedText(text); });
+}
+void DocumentEditor::setText(const QString& text) {
+    tracked([&] { QsciScintilla::setText(text); });
+}
+void DocumentEditor::indent(int line) { tracked([&] { QsciScintilla::indent(line); }); }
+void DocumentEditor::unindent(int line) { tracked([&] { QsciScintilla::unindent(line); }); }
 
 // --- highlighters ----------------------------------------------------------------------------
 
@@ -422,15 +489,9 @@ void DocumentEditor::beginEditRun() {
 }
 
 void DocumentEditor::endEditRun() {
-    if (editRun_ == 0 || --editRun_ > 0) return;
-    SendScintilla(SCI_SCROLLCARET);
-    if (!runChanged_) return;
+    if (editRun_ == 0 || --editRun_ > 0 || !runChanged_) return;
     runChanged_ = false;
-    ++quiet_;  // textChanged would raise documentChanged again
-    emit textChanged();
-    emit linesChanged();
-    --quiet_;
-    emit documentChanged();
+    announceChange(true);
 }
 
 void DocumentEditor::focusEditor() {

@@ -51,6 +51,21 @@ public:
 
     void recolor(int start = 0, int end = -1) override;
 
+    // QScintilla's own edit calls, each announced as one change when done.
+    void append(const QString& text) override;
+    void clear() override;
+    void cut() override;
+    void insert(const QString& text) override;
+    void insertAt(const QString& text, int line, int index) override;
+    void paste() override;
+    void redo() override;
+    void undo() override;
+    void removeSelectedText() override;
+    void replaceSelectedText(const QString& text) override;
+    void setText(const QString& text) override;
+    void indent(int line) override;
+    void unindent(int line) override;
+
     // EditorOps
     long selStart() const override;
     long selLength() const override;
@@ -64,12 +79,17 @@ public:
     long documentLength() const override;
 
 signals:
-    // Raised on every change of the text (the document's change event): once per
-    // replaceSelection, once per setBytes, once per keystroke. loadFile and clearDocument
-    // start a fresh document and do not raise it.
+    // Raised on every change of the text (the document's change event), when the change is
+    // complete: once per replaceSelection, setBytes, keystroke, paste, undo or redo step;
+    // once at the end of an edit run. loadFile and clearDocument start a fresh document and
+    // do not raise it. (QScintilla's textChanged and linesChanged come with it.)
     void documentChanged();
 
 protected:
+    // Every event that edits (keys, mouse, drops, the context menu) announces its change
+    // when it has been handled.
+    bool event(QEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override;
@@ -89,7 +109,12 @@ private:
     // Inserts text typed in a Windows-1252 document, which Scintilla itself would turn
     // into Latin-1 (losing the characters 0x80-0x9F).
     bool insertTyped(const QString& text);
-    void onTextChanged();
+    void announceChange(bool isEdit);
+    void onModified(int pos, int type, const char* text, int length, int linesAdded, int line,
+                    int foldNow, int foldPrev, int token, int annotationLinesAdded);
+    void flushChange();
+    template <typename Call>
+    void tracked(Call&& call);
     // The bytes in place; valid until the next edit.
     const char* rawText() const;
     // Sets the selection as the EditorOps operations do (see beginEditRun).
@@ -100,8 +125,12 @@ private:
     int quiet_ = 0;           // > 0 while a SilentEdit runs
     int deferColouring_ = 0;  // > 0 while a lexer is being set
     bool forcedModified_ = false;
-    int editRun_ = 0;          // depth of beginEditRun
-    bool runChanged_ = false;  // an edit happened in the current run
+    int editRun_ = 0;            // depth of beginEditRun
+    bool runChanged_ = false;    // an edit happened in the current run
+    int trackDepth_ = 0;         // > 0 inside an event or an edit call of QScintilla
+    bool changePending_ = false; // the text changed; not yet announced
+    bool flushQueued_ = false;
+    long lineCount_ = 1;         // for linesChanged
 };
 
 }  // namespace wrenfold

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
+#include <functional>
 #include <Qsci/qscilexer.h>
 
 namespace wrenfold::test {
@@ -292,6 +293,80 @@ TEST(DocumentState, ChangeEventOncePerEditNoneForLoading) {
     EXPECT_EQ(subject.changes(), 3);
     subject.editor().clearDocument();
     EXPECT_EQ(subject.changes(), 3);
+}
+
+struct EditCase {
+    const char* name;
+    std::function<void(DocumentEditor&)> edit;
+    std::string expected;
+};
+
+// Edits that QScintilla makes itself (keys, clipboard, undo) are told once each, at once.
+TEST(DocumentState, QScintillaEditsRaiseOneChangeEventWhenDone) {
+    const std::vector<EditCase> cases = {
+        {"typed key", [](DocumentEditor& e) { press(e, Qt::Key_Z, "z"); }, "azbcd"},
+        {"backspace", [](DocumentEditor& e) { press(e, Qt::Key_Backspace); }, "bcd"},
+        {"delete", [](DocumentEditor& e) { press(e, Qt::Key_Delete); }, "acd"},
+        {"paste",
+         [](DocumentEditor& e) {
+             QApplication::clipboard()->setText("P");
+             e.paste();
+         },
+         "aPbcd"},
+        {"paste key",
+         [](DocumentEditor& e) {
+             QApplication::clipboard()->setText("K");
+             press(e, Qt::Key_V, "\x16", Qt::ControlModifier);
+         },
+         "aKbcd"},
+        {"cut",
+         [](DocumentEditor& e) {
+             e.setSelLength(2);
+             e.cut();
+         },
+         "ad"},
+        {"undo of a replaced selection",
+         [](DocumentEditor& e) {
+             e.setSelLength(2);
+             e.replaceSelection("XYZ");
+             e.undo();
+         },
+         "abcd"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EditorSubject subject;
+        subject.reset("abcd", 1, 0);
+        int texts = 0;
+        QObject::connect(&subject.editor(), &QsciScintilla::textChanged, [&] { ++texts; });
+        const int before = subject.changes();
+        c.edit(subject.editor());
+        EXPECT_EQ(subject.editor().bytes(), c.expected);
+        // The undo case makes two edits: the replacement and its undo.
+        const int edits = std::string(c.name).rfind("undo", 0) == 0 ? 2 : 1;
+        EXPECT_EQ(subject.changes() - before, edits);
+        EXPECT_EQ(texts, edits);
+    }
+}
+
+TEST(DocumentState, ADirectScintillaEditIsToldWhenTheEventLoopRuns) {
+    EditorSubject subject;
+    subject.reset("ab", 0, 0);
+    subject.editor().SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 1UL, "X");
+    EXPECT_EQ(subject.changes(), 0);
+    QApplication::processEvents();
+    EXPECT_EQ(subject.changes(), 1);
+    EXPECT_EQ(subject.editor().bytes(), "aXb");
+}
+
+TEST(DocumentState, LinesChangedFollowsTheLineCount) {
+    DocumentEditor editor;
+    int lines = 0;
+    QObject::connect(&editor, &QsciScintilla::linesChanged, [&] { ++lines; });
+    editor.replaceSelection("a");
+    EXPECT_EQ(lines, 0);
+    editor.replaceSelection("\r\nb");
+    EXPECT_EQ(lines, 1);
 }
 
 TEST(DocumentState, AnEditRunRaisesOneChangeEventAtItsEnd) {
