@@ -249,7 +249,8 @@ std::string DocumentEditor::encode(const QString& text) const {
     if (isUtf8()) return text.toStdString();
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t ch : text.toStdU32String()) out += static_cast<char>(unicodeToCp1252(ch).value_or('?'));
+    for (char32_t ch : text.toStdU32String())
+        out += static_cast<char>(unicodeToCp1252(ch).value_or('?'));  // no such character
     return out;
 }
 
