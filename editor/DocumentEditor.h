@@ -30,7 +30,7 @@ public:
     void saveFile(const QString& path);
 
     // The document's bytes; setBytes replaces them all (one undoable edit) and shows them as
-    // UTF-8 when they are valid UTF-8, else as Windows-1252.
+    // UTF-8 when they are valid UTF-8, else as Windows-1252; the caret goes to the start.
     std::string bytes() const;
     void setBytes(const std::string& bytes);
     // Empties the document and clears the modified flag and undo history.
