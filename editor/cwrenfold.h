@@ -33,6 +33,7 @@ class HelpWindow;
 namespace wrenfold {
 
 class DocumentPrinter;
+class TFindReplaceDialog;
 
 // What a file dialog keeps from one use to the next.
 struct FileDialogState {
@@ -163,6 +164,26 @@ public:
     void mmiFTPClick();
     void mmiexploreClick();
 
+    // cwrenfold_edit.cpp: the Edit menu, find and replace, all on ActiveMemo.
+    void mmiEditClick();  // sets the Edit items as the menu opens
+    void mmiUndoClick();
+    void mmiRedoClick();
+    void mmiCutClick();
+    void mmiCopyClick();
+    void mmiPasteClick();
+    void mmiSelectAllClick();
+    void sbFindClick();
+    void sbReplaceClick();
+    // Find Next of the find dialog, and Find Again (F3).
+    void FindDialog1Find();
+    void ReplaceDialog1Find();
+    // Replace (replaceAll false) or Replace All of the replace dialog.
+    void ReplaceDialog1Replace(bool replaceAll);
+    void DoReplace(const QString& what, const QString& with);
+    void DoReplaceAll(const QString& what, const QString& with);
+    TFindReplaceDialog* FindDialog1() const { return FindDialog1_; }
+    TFindReplaceDialog* ReplaceDialog1() const { return ReplaceDialog1_; }
+
     // Prints ActiveMemo on printer, with the path as header and the page number as footer.
     void printTo(DocumentPrinter& printer);
     wf::HelpWindow* helpWindow() const { return helpWindow_; }
@@ -187,6 +208,10 @@ private:
     void buildToolbarSheets();
     QWidget* buildDocumentTabs();
     void buildMenu();
+
+    // cwrenfold_edit.cpp
+    void buildFindReplace();
+    void searchOnce(const TFindReplaceDialog& dialog);
 
     // cwrenfold_files.cpp
     void closeSlot(int index);
@@ -219,6 +244,8 @@ private:
     QToolButton* sbSave_ = nullptr;
     QLabel* Image1_ = nullptr;
     wf::HelpWindow* helpWindow_ = nullptr;  // made on first use
+    TFindReplaceDialog* FindDialog1_ = nullptr;     // modeless, kept for the whole run
+    TFindReplaceDialog* ReplaceDialog1_ = nullptr;
 };
 
 // Text for the user from bytes of the settings and list files: UTF-8 when valid, else

@@ -43,11 +43,11 @@ const ButtonSpec kMainButtons[] = {
     {"sbSave", "Save Current File", "save", &TForm1::mmiSaveClick},
     {"sbPrint", "Print Current File", "print", &TForm1::sbPrintClick},
     {"sbBrowser", "View Current File In Default Browser", "browser", nullptr},
-    {"sbCut", "Cut to Clipboard", "cut", nullptr},
-    {"sbCopy", "Copy to Clipboard", "copy", nullptr},
-    {"sbPaste", "Paste from Clipboard.", "paste", nullptr},
-    {"sbFind", "Find Text", "find", nullptr},
-    {"sbReplace", "Replace Text", "replace", nullptr},
+    {"sbCut", "Cut to Clipboard", "cut", &TForm1::mmiCutClick},
+    {"sbCopy", "Copy to Clipboard", "copy", &TForm1::mmiCopyClick},
+    {"sbPaste", "Paste from Clipboard.", "paste", &TForm1::mmiPasteClick},
+    {"sbFind", "Find Text", "find", &TForm1::sbFindClick},
+    {"sbReplace", "Replace Text", "replace", &TForm1::sbReplaceClick},
     {"sbLists", "Tag, Attribute, and Special Character Lists", "lists", nullptr},
 };
 
@@ -82,16 +82,18 @@ const std::vector<MenuSpec>& menuTable() {
           {"Exit1", "E&xit", nullptr, &TForm1::Exit1Click}}},
         {"mmiEdit",
          "&Edit",
-         {{"mmiUndo", "&Undo"},
-          {"mmiRedo", "&Redo"},
+         {{"mmiUndo", "&Undo", nullptr, &TForm1::mmiUndoClick},
+          {"mmiRedo", "&Redo", nullptr, &TForm1::mmiRedoClick},
           kSeparator,
-          {"mmiCut", "Cu&t"},
-          {"mmiCopy", "&Copy"},
-          {"mmiPaste", "&Paste"},
-          {"mmiSelectAll", "Se&lect All"}}},
+          {"mmiCut", "Cu&t", nullptr, &TForm1::mmiCutClick},
+          {"mmiCopy", "&Copy", nullptr, &TForm1::mmiCopyClick},
+          {"mmiPaste", "&Paste", nullptr, &TForm1::mmiPasteClick},
+          {"mmiSelectAll", "Se&lect All", nullptr, &TForm1::mmiSelectAllClick}}},
         {"mmiSearch",
          "&Search",
-         {{"mmiFind", "&Find"}, {"mmiFindAgain", "Find Again", "F3"}, {"mmiReplace", "&Replace"}}},
+         {{"mmiFind", "&Find", nullptr, &TForm1::sbFindClick},
+          {"mmiFindAgain", "Find Again", "F3", &TForm1::FindDialog1Find},
+          {"mmiReplace", "&Replace", nullptr, &TForm1::sbReplaceClick}}},
         {"mmiBrowse",
          "&Browse",
          {{"mmiQuickView", "Quick View (Unsaved File)"},
@@ -188,6 +190,7 @@ void TForm1::buildWindow() {
     setCentralWidget(central);
 
     buildMenu();
+    buildFindReplace();
 }
 
 QWidget* TForm1::buildTopPanel() {
