@@ -39,7 +39,7 @@ constexpr int kHeight = 22;
 constexpr int kTop = 8;
 
 // A button with a text caption.
-ToolButtonSpec text(const char* sheet, const char* name, int left, const char* caption,
+ToolButtonDef text(const char* sheet, const char* name, int left, const char* caption,
                     CaptionFont font, const char* hint, A action, const char* open = nullptr,
                     const char* close = nullptr) {
     return {sheet, name, left, kTop, kWidth, kHeight, caption, font, nullptr, hint, action, open,
@@ -47,7 +47,7 @@ ToolButtonSpec text(const char* sheet, const char* name, int left, const char* c
 }
 
 // A button with a picture.
-ToolButtonSpec picture(const char* sheet, const char* name, int left, const char* icon,
+ToolButtonDef picture(const char* sheet, const char* name, int left, const char* icon,
                        const char* hint, A action, const char* open = nullptr,
                        const char* close = nullptr) {
     return {sheet, name, left, kTop, kWidth, kHeight, nullptr, kSans8, icon, hint, action, open,
@@ -55,13 +55,13 @@ ToolButtonSpec picture(const char* sheet, const char* name, int left, const char
 }
 
 // The four half-height monospace buttons of the Fonts sheet.
-ToolButtonSpec small(const char* name, int left, int top, const char* caption, const char* hint,
+ToolButtonDef small(const char* name, int left, int top, const char* caption, const char* hint,
                      const char* open, const char* close) {
     return {"tsFonts", name, left, top, kWidth, 14, caption, kArial8Green, nullptr, hint, A::Wrap,
             open, close};
 }
 
-std::vector<ToolButtonSpec> makeButtons() {
+std::vector<ToolButtonDef> makeButtons() {
     const char* s = "tsStandard";
     const char* f = "tsFonts";
     const char* l = "tsLists";
@@ -181,7 +181,7 @@ std::vector<ToolButtonSpec> makeButtons() {
     };
 }
 
-std::vector<PopupItemSpec> makePopupItems() {
+std::vector<PopupItemDef> makePopupItems() {
     return {
         {"pmClear", "pmiClearLeft", "<BR clear=left>", "<BR clear=left>"},
         {"pmClear", "pmiClearRight", "<BR clear=right>", "<BR clear=right>"},
@@ -204,29 +204,29 @@ std::vector<PopupItemSpec> makePopupItems() {
 
 }  // namespace
 
-const std::vector<ToolButtonSpec>& toolbarButtons() {
-    static const std::vector<ToolButtonSpec> buttons = makeButtons();
+const std::vector<ToolButtonDef>& toolbarButtons() {
+    static const std::vector<ToolButtonDef> buttons = makeButtons();
     return buttons;
 }
 
-const std::vector<PopupItemSpec>& popupItems() {
-    static const std::vector<PopupItemSpec> items = makePopupItems();
+const std::vector<PopupItemDef>& popupItems() {
+    static const std::vector<PopupItemDef> items = makePopupItems();
     return items;
 }
 
-const ToolButtonSpec* findToolButton(std::string_view name) {
+const ToolButtonDef* findToolButton(std::string_view name) {
     for (const auto& b : toolbarButtons())
         if (name == b.name) return &b;
     return nullptr;
 }
 
-const PopupItemSpec* findPopupItem(std::string_view name) {
+const PopupItemDef* findPopupItem(std::string_view name) {
     for (const auto& item : popupItems())
         if (name == item.name) return &item;
     return nullptr;
 }
 
-void runFixedMarkup(EditorOps& ops, const ToolButtonSpec& button) {
+void runFixedMarkup(EditorOps& ops, const ToolButtonDef& button) {
     switch (button.action) {
     case ToolAction::Insert: html1(ops, button.open); break;
     case ToolAction::Wrap: html2(ops, button.open, button.close); break;
@@ -235,7 +235,7 @@ void runFixedMarkup(EditorOps& ops, const ToolButtonSpec& button) {
     }
 }
 
-void runPopupItem(EditorOps& ops, const PopupItemSpec& item) {
+void runPopupItem(EditorOps& ops, const PopupItemDef& item) {
     if (item.markup) html1(ops, item.markup);
 }
 

@@ -26,7 +26,7 @@ struct CaptionFont {
     int rgb = kDefaultCaptionColor;  // 0xRRGGBB
 };
 
-struct ToolButtonSpec {
+struct ToolButtonDef {
     const char* sheet;    // objectName of the sheet (tsStandard ...)
     const char* name;     // objectName of the button
     int left, top, width, height;
@@ -39,7 +39,7 @@ struct ToolButtonSpec {
     const char* close;    // closing markup for Wrap
 };
 
-struct PopupItemSpec {
+struct PopupItemDef {
     const char* menu;     // objectName of the menu (pmClear ...)
     const char* name;     // objectName of the item
     const char* caption;
@@ -47,18 +47,18 @@ struct PopupItemSpec {
 };
 
 // All buttons, sheet by sheet, each sheet from left to right.
-const std::vector<ToolButtonSpec>& toolbarButtons();
+const std::vector<ToolButtonDef>& toolbarButtons();
 // All popup items, menu by menu, each in menu order.
-const std::vector<PopupItemSpec>& popupItems();
+const std::vector<PopupItemDef>& popupItems();
 
-const ToolButtonSpec* findToolButton(std::string_view name);
-const PopupItemSpec* findPopupItem(std::string_view name);
+const ToolButtonDef* findToolButton(std::string_view name);
+const PopupItemDef* findPopupItem(std::string_view name);
 
 // Makes the one html1/html2 call of a fixed-markup button (Insert or Wrap); other actions do
 // nothing here.
-void runFixedMarkup(EditorOps& ops, const ToolButtonSpec& button);
+void runFixedMarkup(EditorOps& ops, const ToolButtonDef& button);
 // Makes the html1 call of a popup item; an item without markup does nothing.
-void runPopupItem(EditorOps& ops, const PopupItemSpec& item);
+void runPopupItem(EditorOps& ops, const PopupItemDef& item);
 
 // Where a toolbar button opens its popup menu (the menu's top-left corner, screen pixels):
 // the window's outer top-left, plus the button's place on its sheet, plus the toolbar panel's

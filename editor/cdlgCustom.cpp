@@ -38,6 +38,13 @@ TdlgCustom::TdlgCustom(std::function<CustomButtonTexts(int)> current, QWidget* p
     setWindowTitle("Dialog");
     setFixedSize(236, 214);
 
+    // Made first so that they lead the tab order: the dialog opens with the focus on OK.
+    OKBtn = makeButton(this, "OKBtn", "OK");
+    OKBtn->setDefault(true);
+    CancelBtn = makeButton(this, "CancelBtn", "Cancel");
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
     auto* group = new QGroupBox(this);
     cbButtonNumber = new QComboBox(group);
     cbButtonNumber->setObjectName("cbButtonNumber");
@@ -52,16 +59,11 @@ TdlgCustom::TdlgCustom(std::function<CustomButtonTexts(int)> current, QWidget* p
     edtClosingTag = makeEdit(group, "edtClosingTag", "Type the closing tag.");
 
     auto* fields = new QFormLayout(group);
+    fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     fields->addRow("Button #:", cbButtonNumber);
     fields->addRow("Button Caption:", edtCaption);
     fields->addRow("Opening Tag:", edtOpeningTag);
     fields->addRow("Closing Tag:", edtClosingTag);
-
-    OKBtn = makeButton(this, "OKBtn", "OK");
-    OKBtn->setDefault(true);
-    CancelBtn = makeButton(this, "CancelBtn", "Cancel");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -2,6 +2,7 @@
 #include "editor/cwrenfold.h"
 
 #include "editor/Encoding.h"
+#include "editor/cDlgTagandAttrib.h"
 #include "editor/Insertion.h"
 #include "platform/ui/ErrorHandler.h"
 
@@ -40,6 +41,8 @@ TForm1::TForm1(QString appDir, QStringList args, QWidget* parent)
                            {"Text Files (*.txt)", "*.txt"}};
     buildWindow();
     FormCreate();
+    // The lists window comes right after the main window and lives as long.
+    DlgTagandAttrib_ = new TDlgTagandAttrib(AppDir, [this] { return ActiveMemo(); }, this);
 }
 
 TForm1::~TForm1() { FormDestroy(); }

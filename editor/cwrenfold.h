@@ -33,6 +33,7 @@ class HelpWindow;
 namespace wrenfold {
 
 class DocumentPrinter;
+class TDlgTagandAttrib;
 class TFindReplaceDialog;
 
 // What a file dialog keeps from one use to the next.
@@ -136,6 +137,17 @@ public:
     QToolButton* sbSave() const { return sbSave_; }
     QLabel* Image1() const { return Image1_; }
 
+    // cwrenfold_toolbar.cpp, cwrenfold_custom.cpp: the tag toolbar's commands, the tag and
+    // attribute lists window (made once, after the window's creation), the custom buttons.
+    TDlgTagandAttrib* DlgTagandAttrib() const { return DlgTagandAttrib_; }
+    void sbListsClick();
+    void sbTagList1Click();
+    void sbTagList2Click();
+    void sbSetupCustomClick();
+    void sbCClick(int index);  // sbC1Click .. sbC10Click; index 0 is button 1
+    // The settings file, where the custom button setup writes at once.
+    std::string settingsFile() const;
+
     // ---- Window events ------------------------------------------------------------------
     void FormCreate();
     void FormShow();
@@ -208,6 +220,8 @@ private:
     void buildToolbarSheets();
     QWidget* buildDocumentTabs();
     void buildMenu();
+    void setupTagToolbar();
+    void insertTagListText(const QComboBox* box);
 
     // cwrenfold_edit.cpp
     void buildFindReplace();
@@ -243,6 +257,7 @@ private:
     QButtonGroup* audioGroup_ = nullptr;
     QToolButton* sbSave_ = nullptr;
     QLabel* Image1_ = nullptr;
+    TDlgTagandAttrib* DlgTagandAttrib_ = nullptr;
     wf::HelpWindow* helpWindow_ = nullptr;  // made on first use
     TFindReplaceDialog* FindDialog1_ = nullptr;     // modeless, kept for the whole run
     TFindReplaceDialog* ReplaceDialog1_ = nullptr;

@@ -48,7 +48,7 @@ const ButtonSpec kMainButtons[] = {
     {"sbPaste", "Paste from Clipboard.", "paste", &TForm1::mmiPasteClick},
     {"sbFind", "Find Text", "find", &TForm1::sbFindClick},
     {"sbReplace", "Replace Text", "replace", &TForm1::sbReplaceClick},
-    {"sbLists", "Tag, Attribute, and Special Character Lists", "lists", nullptr},
+    {"sbLists", "Tag, Attribute, and Special Character Lists", "lists", &TForm1::sbListsClick},
 };
 
 struct ItemSpec {
@@ -191,6 +191,7 @@ void TForm1::buildWindow() {
 
     buildMenu();
     buildFindReplace();
+    setupTagToolbar();
 }
 
 QWidget* TForm1::buildTopPanel() {

@@ -29,6 +29,8 @@ QString cleanFolder(const QString& folder) {
 
 }  // namespace
 
+std::string TForm1::settingsFile() const { return iniPath(AppDir); }
+
 void TForm1::FormCreate() {
     pgcEdit_->setCurrentIndex(0);
     pgcToolbar_->setCurrentIndex(0);
