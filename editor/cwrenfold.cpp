@@ -40,6 +40,7 @@ TForm1::TForm1(QString appDir, QStringList args, QWidget* parent)
                            {"HTML files (*.htm)", "*.htm"},
                            {"Text Files (*.txt)", "*.txt"}};
     buildWindow();
+    buildFilePanel();
     FormCreate();
     // The lists window comes right after the main window and lives as long.
     DlgTagandAttrib_ = new TDlgTagandAttrib(AppDir, [this] { return ActiveMemo(); }, this);
@@ -75,7 +76,11 @@ void TForm1::setPanelFolder(const QString& folder) {
     emit panelFolderChanged(folder);
 }
 
-int TForm1::fileListHeight() const { return frameGeometry().height() - 290; }
+int TForm1::fileListHeight() const {
+    // A window lower than the panel's fixed part leaves the list no room, never less.
+    const int height = frameGeometry().height() - 290;
+    return height > 0 ? height : 0;
+}
 
 void TForm1::FormShow() {
     if (args_.isEmpty()) return;

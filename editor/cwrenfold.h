@@ -6,6 +6,7 @@
 #include "editor/DocumentEditor.h"
 #include "editor/cwrenfold_config.h"
 #include "editor/cwrenfold_slots.h"
+#include "editor/markup/FileDrop.h"
 #include "platform/ui/Prompter.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QMenu;
 class QRect;
 class QTabWidget;
@@ -28,6 +30,10 @@ class QToolButton;
 
 namespace wf {
 class HelpWindow;
+class DriveComboBox;
+class DirectoryListBox;
+class FilterComboBox;
+class FileListBox;
 }
 
 namespace wrenfold {
@@ -111,6 +117,26 @@ public:
     void setPanelFolder(const QString& folder);
     // Where the file panel goes (160 pixels wide, left of the documents).
     QWidget* pnlLeft() const { return pnlLeft_; }
+
+    // ---- The file panel (cwrenfold_filepanel.cpp) -----------------------------------------
+    wf::DriveComboBox* DriveComboBox1() const { return DriveComboBox1_; }
+    wf::DirectoryListBox* DirectoryListBox1() const { return DirectoryListBox1_; }
+    wf::FilterComboBox* FilterComboBox1() const { return FilterComboBox1_; }
+    wf::FileListBox* FileListBox1() const { return FileListBox1_; }
+    // Full path of the file list's selected item; empty when none is selected.
+    QString selectedFile() const;
+    void FileListBox1DblClick();
+    // A character typed in the file list; true when it was the L key, which links the file.
+    bool FileListBox1KeyPress(const QString& key);
+    // Whether an editor takes a drag: one from the file list or from an editor.
+    bool Memo1DragOver(QObject* source, const QMimeData* data) const;
+    // A drop on an editor: a file from the file list goes in at the caret of ActiveMemo.
+    void Memo1DragDrop(QObject* source, const QMimeData* data);
+    void Open1Click();
+    void Link1Click();
+    void View1Click();
+    void Refresh1Click();
+    void Refresh2Click();
 
     // ---- The tag toolbar ----------------------------------------------------------------
     QTabWidget* pgcToolbar() const { return pgcToolbar_; }
@@ -234,6 +260,17 @@ private:
     // cwrenfold_settings.cpp
     void loadTagLists();
     void applySettings(const EditorSettings& settings);
+
+    // cwrenfold_filepanel.cpp
+    void buildFilePanel();
+    void showPanelFolder(const QString& folder);
+    FileDropRequest fileDropRequest(const QString& file) const;
+    QString selectedFileOrNotice() const;
+    void openFromPanel(const QString& file);
+    wf::DriveComboBox* DriveComboBox1_ = nullptr;
+    wf::DirectoryListBox* DirectoryListBox1_ = nullptr;
+    wf::FilterComboBox* FilterComboBox1_ = nullptr;
+    wf::FileListBox* FileListBox1_ = nullptr;
 
     QString appPath(const QString& fileName) const { return AppDir + fileName; }
 

@@ -44,7 +44,7 @@ protected:
         QDir root(tmp_.path());
         for (const char* folder : {"app", "web/sub", "web/img"}) ASSERT_TRUE(root.mkpath(folder));
         appDir_ = root.filePath("app") + "/";
-        writeBytes(appDir_ + "tag.lst", "");
+        for (const char* list : {"tag.lst", "attrib.lst", "spc.lst"}) writeBytes(appDir_ + list, "");
         writeBytes(web("index.html"), "<HTML>\r\n</HTML>\r\n");
         writeBytes(web("about.htm"), "about\r\n");
         writeBytes(web("style.css"), "p { margin: 0 }\r\n");
