@@ -67,7 +67,8 @@ bool isEditor(const QObject* object) {
 // editor, which moves or copies the text as usual.
 class FilePanelEvents : public QObject {
 public:
-    FilePanelEvents(TForm1* form, QObject* fileList) : QObject(form), form_(form), list_(fileList) {}
+    FilePanelEvents(TForm1* form, QObject* fileList)
+        : QObject(form), form_(form), list_(fileList) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (forwarding_) return false;

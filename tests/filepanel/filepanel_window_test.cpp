@@ -44,7 +44,8 @@ protected:
         QDir root(tmp_.path());
         for (const char* folder : {"app", "web/sub", "web/img"}) ASSERT_TRUE(root.mkpath(folder));
         appDir_ = root.filePath("app") + "/";
-        for (const char* list : {"tag.lst", "attrib.lst", "spc.lst"}) writeBytes(appDir_ + list, "");
+        for (const char* list : {"tag.lst", "attrib.lst", "spc.lst"})
+            writeBytes(appDir_ + list, "");
         writeBytes(web("index.html"), "<HTML>\r\n</HTML>\r\n");
         writeBytes(web("about.htm"), "about\r\n");
         writeBytes(web("style.css"), "p { margin: 0 }\r\n");
@@ -78,14 +79,17 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    wf::DirectoryListBox* dirs() const { return control<wf::DirectoryListBox>("DirectoryListBox1"); }
+    wf::DirectoryListBox* dirs() const {
+        return control<wf::DirectoryListBox>("DirectoryListBox1");
+    }
     wf::FileListBox* files() const { return control<wf::FileListBox>("FileListBox1"); }
 
     // Opens the file's folder in the folder list and selects the file in the file list.
     void select(const QString& file) {
         dirs()->setDirectory(QFileInfo(file).absolutePath());
         const QList<QListWidgetItem*> items =
-            files()->findItems(QFileInfo(file).fileName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+            files()->findItems(QFileInfo(file).fileName(),
+                               Qt::MatchExactly | Qt::MatchCaseSensitive);
         ASSERT_EQ(items.size(), 1) << file.toStdString();
         files()->setCurrentItem(items.first());
         ASSERT_EQ(form_->selectedFile(), file);
