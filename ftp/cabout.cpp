@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 // The icon lives in the static library: its resources are registered by hand.
-static void registerResources() { Q_INIT_RESOURCE(sorxfer); }
+static void registerResources() {
+    Q_INIT_RESOURCE(sorxfer);
+}
 
 namespace sorxfer {
 

@@ -29,14 +29,14 @@ constexpr int kClientHeight = 394;
 constexpr int kColumnButtonWidth = 58;
 constexpr int kButtonHeight = 23;
 
-struct ButtonSpec {
+struct ButtonDef {
     QPushButton* TForm1::*slot;
     const char* name;
     const char* caption;
     const char* hint;
 };
 
-const ButtonSpec kLocalButtons[] = {
+const ButtonDef kLocalButtons[] = {
     {&TForm1::BtnChDirLocal, "BtnChDirLocal", "ChDir", "Change local directory"},
     {&TForm1::BtnMakeDirLocal, "BtnMakeDirLocal", "MakeDir", "Create local directory"},
     {&TForm1::BtnDeleteLocal, "BtnDeleteLocal", "Delete", "Delete local file or directory"},
@@ -46,7 +46,7 @@ const ButtonSpec kLocalButtons[] = {
     {&TForm1::BtnXferLocal, "BtnXferLocal", "---->", "Upload file to remote."},
 };
 
-const ButtonSpec kRemoteButtons[] = {
+const ButtonDef kRemoteButtons[] = {
     {&TForm1::BtnChDirRemote, "BtnChDirRemote", "ChDir", "Change Remote Directory"},
     {&TForm1::btnMakeDirRemote, "btnMakeDirRemote", "MakeDir", "Create Remote Directory"},
     {&TForm1::btnDeleteRemote, "btnDeleteRemote", "Delete", "Delete Remote directory or Files"},
@@ -55,7 +55,7 @@ const ButtonSpec kRemoteButtons[] = {
     {&TForm1::btnXferRemote, "btnXferRemote", "<----", "Download from Remote"},
 };
 
-const ButtonSpec kBarButtons[] = {
+const ButtonDef kBarButtons[] = {
     {&TForm1::BtnConnect, "BtnConnect", "&Connect", ""},
     {&TForm1::BtnDisconnect, "BtnDisconnect", "&Disconnect", ""},
     {&TForm1::btnHelp, "btnHelp", "Help", ""},
@@ -98,11 +98,11 @@ QGroupBox* wrapInGroup(const char* title, const char* name, QWidget* child, QWid
 }
 
 // The buttons of one column, top to bottom, in a layout of their own.
-QVBoxLayout* buttonColumn(TForm1* form, const ButtonSpec* first, const ButtonSpec* last,
-                                 QWidget* parent) {
+QVBoxLayout* buttonColumn(TForm1* form, const ButtonDef* first, const ButtonDef* last,
+                          QWidget* parent) {
     auto* column = new QVBoxLayout;
     column->setSpacing(3);
-    for (const ButtonSpec* b = first; b != last; ++b) {
+    for (const ButtonDef* b = first; b != last; ++b) {
         auto* button = new QPushButton(QLatin1String(b->caption), parent);
         button->setObjectName(QLatin1String(b->name));
         button->setToolTip(QLatin1String(b->hint));
@@ -166,7 +166,7 @@ void TForm1::buildCommandBar() {
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(4, 4, 4, 4);
     bar->setSpacing(4);
-    for (const ButtonSpec& b : kBarButtons) {
+    for (const ButtonDef& b : kBarButtons) {
         auto* button = new QPushButton(QLatin1String(b.caption), Panel1);
         button->setObjectName(QLatin1String(b.name));
         button->setFixedHeight(kButtonHeight + 2);
@@ -210,8 +210,8 @@ void TForm1::buildLocalPane() {
     controls->addWidget(FilterComboBox1);
     controls->addWidget(FileListBox1, 1);
     body->addLayout(controls, 1);
-    body->addLayout(buttonColumn(this, std::begin(kLocalButtons), std::end(kLocalButtons),
-                                 PnlLocal));
+    body->addLayout(
+        buttonColumn(this, std::begin(kLocalButtons), std::end(kLocalButtons), PnlLocal));
     pane->addLayout(body, 1);
 }
 
@@ -226,8 +226,8 @@ void TForm1::buildRemotePane() {
 
     auto* body = new QHBoxLayout;
     body->setSpacing(4);
-    body->addLayout(buttonColumn(this, std::begin(kRemoteButtons), std::end(kRemoteButtons),
-                                 PnlRemote));
+    body->addLayout(
+        buttonColumn(this, std::begin(kRemoteButtons), std::end(kRemoteButtons), PnlRemote));
     auto* groups = new QVBoxLayout;
     groups->setSpacing(2);
     EditCurrentDir = new QLineEdit(PnlRemote);
@@ -289,8 +289,7 @@ void TForm1::connectHandlers() {
     connect(FileListBox1, &wf::FileListBox::fileClicked, this, &TForm1::FileListBox1Click);
     connect(DirectoryListBox1, &wf::DirectoryListBox::entryClicked, this,
             &TForm1::DirectoryListBox1Click);
-    connect(DriveComboBox1, &wf::DriveComboBox::driveChanged, this,
-            &TForm1::DriveComboBox1Click);
+    connect(DriveComboBox1, &wf::DriveComboBox::driveChanged, this, &TForm1::DriveComboBox1Click);
 
     connect(NMFTP1, &FtpClient::onConnect, this, &TForm1::NMFTP1Connect);
     connect(NMFTP1, &FtpClient::onDisconnect, this, &TForm1::NMFTP1Disconnect);

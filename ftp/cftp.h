@@ -140,11 +140,11 @@ class TForm1 : public QWidget {
     void setDownloadEnabled(bool on);
     QStringList selectedRemoteFiles() const;
 
-    bool busy_ = false;         // an FTP command runs
-    bool loggedIn_ = false;     // between the component's connect and disconnect events
-    bool userAbort_ = false;    // Disconnect or Quit ended the running command
-    bool uploadOn_ = false;     // "---->" as the selection rules leave it
-    bool downloadOn_ = false;   // "<----" as the selection rules leave it
+    bool busy_ = false;        // an FTP command runs
+    bool loggedIn_ = false;    // between the component's connect and disconnect events
+    bool userAbort_ = false;   // Disconnect or Quit ended the running command
+    bool uploadOn_ = false;    // "---->" as the selection rules leave it
+    bool downloadOn_ = false;  // "<----" as the selection rules leave it
     wf::HelpWindow* helpWindow_ = nullptr;
 };
 

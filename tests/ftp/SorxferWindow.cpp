@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ftp/cdlgConnect.h"
 #include "ftp/FolderEdit.h"
+#include "ftp/cdlgConnect.h"
 
 namespace sorxfer::test {
 

@@ -16,7 +16,9 @@
 #include "platform/ui/ScriptedPrompter.h"
 
 // Readable failure messages for Qt's strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << '[' << l.join("|").toStdString() << ']';
 }

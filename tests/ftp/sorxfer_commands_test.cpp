@@ -112,7 +112,8 @@ TEST_P(DownloadTest, ReplacesAnExistingFileWithoutAskingAndBeepsOnce) {
     EXPECT_EQ(logLines().first(), QString("%1 of %2 bytes received").arg(bytes.size()).arg(total));
     EXPECT_GE(seenAt("TYPE I"), 0);
     EXPECT_LT(seenAt("Reading Remote Directory"), 0);
-    for (const QString& line : seen) EXPECT_FALSE(line.startsWith("Uploading")) << line.toStdString();
+    for (const QString& line : seen)
+        EXPECT_FALSE(line.startsWith("Uploading")) << line.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Size, DownloadTest, ::testing::Bool(), [](const auto& info) {
@@ -170,8 +171,9 @@ TEST_F(SlowServerTest, QuitDuringADownloadAbortsItAndCloses) {
     connectToServer();
     clickItem(form->LbFileRemote, "big.bin");
     QObject context;
-    QObject::connect(form->NMFTP1, &FtpClient::onPacketRecvd, &context,
-                     [&] { if (form->isVisible()) form->btnQuit->click(); });
+    QObject::connect(form->NMFTP1, &FtpClient::onPacketRecvd, &context, [&] {
+        if (form->isVisible()) form->btnQuit->click();
+    });
     form->btnXferRemote->click();
 
     EXPECT_FALSE(form->isVisible());
@@ -324,9 +326,9 @@ TEST_F(WindowTest, LocalDeleteOfFilesAsksForEachAfterAClickInTheFileList) {
     // Right after opening, Delete offers the open folder itself; No leaves it.
     prompter.answer(Answer::No);
     form->BtnDeleteLocal->click();
-    expectMessages(prompter, {{MsgKind::Confirmation,
-                               quoted("Delete Directory ", form->DirectoryListBox1->directory(),
-                                      "?")}});
+    expectMessages(prompter,
+                   {{MsgKind::Confirmation,
+                     quoted("Delete Directory ", form->DirectoryListBox1->directory(), "?")}});
     prompter.clear();
     selectItems(form->FileListBox1, {"a.txt", "b.txt", "c.txt"});
     prompter.answer(Answer::Yes);

@@ -92,8 +92,8 @@ class LocalFiles : public ::testing::Test {
 TEST_F(LocalFiles, MakeFolderCreatesOneAndRefusesExistingOrEmptyNames) {
     makeLocalFolder(path("new"));
     EXPECT_TRUE(QFileInfo(tmp.filePath("new")).isDir());
-    for (const std::string& bad : {path("new"), path("file.txt"), path("") + "/",
-                                   path("missing/deeper")}) {
+    for (const std::string& bad :
+         {path("new"), path("file.txt"), path("") + "/", path("missing/deeper")}) {
         SCOPED_TRACE(bad);
         try {
             makeLocalFolder(bad);

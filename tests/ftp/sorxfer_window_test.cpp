@@ -73,10 +73,10 @@ TEST_F(WindowTest, StartsWithItsControlsCaptionsHintsAndStates) {
         EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(QString(c.caption).remove('&')));
         EXPECT_TRUE(form->rect().contains(QRect(b->mapTo(form.get(), QPoint(0, 0)), b->size())));
     }
-    for (const char* name : {"Panel1", "PnlLocal", "PnlRemote", "PnlStatus", "DriveComboBox1",
-                             "DirectoryListBox1", "FilterComboBox1", "FileListBox1",
-                             "EditCurrentDir", "LbDirRemote", "LbFileRemote", "Memo1",
-                             "MemoAttrib", "MemoName", "NMFTP1"})
+    for (const char* name :
+         {"Panel1", "PnlLocal", "PnlRemote", "PnlStatus", "DriveComboBox1", "DirectoryListBox1",
+          "FilterComboBox1", "FileListBox1", "EditCurrentDir", "LbDirRemote", "LbFileRemote",
+          "Memo1", "MemoAttrib", "MemoName", "NMFTP1"})
         EXPECT_NE(form->findChild<QObject*>(name), nullptr) << name;
 
     // The filter entries, the first chosen.
@@ -164,11 +164,7 @@ TEST_P(ConnectFailure, IsLoggedShownAndLeavesTheWindowDisconnected) {
     const FailureCase& c = GetParam();
     QString host = server->hostWithPort();
     if (c.host == FailureCase::Empty) host = "";
-    if (c.host == FailureCase::ClosedPort) {
-        // A port that nothing listens on: the server's, once it has gone.
-        host = server->hostWithPort();
-        server.reset();
-    }
+    if (c.host == FailureCase::ClosedPort) host = "127.0.0.1:1";  // nothing listens there
     const QString folder = c.missingFolder ? local("no such folder") : localDir();
     connectWith(host, FtpTestServer::user(),
                 c.wrongPassword ? QString("wrong") : FtpTestServer::password(), folder);
@@ -193,6 +189,25 @@ TEST_P(ConnectFailure, IsLoggedShownAndLeavesTheWindowDisconnected) {
 INSTANTIATE_TEST_SUITE_P(Cases, ConnectFailure, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A server that refuses every listing.
+class RefusedListTest : public WindowTest {
+  protected:
+    QStringList serverArgs() const override { return {"--refuse", "LIST"}; }
+};
+
+TEST_F(RefusedListTest, FirstListingRefusedEndsTheConnectionAgain) {
+    connectWith(server->hostWithPort(), FtpTestServer::user(), FtpTestServer::password(),
+                localDir());
+    ASSERT_EQ(prompter.messages().size(), 1);
+    EXPECT_TRUE(prompter.messages()[0].startsWith("550")) << prompter.messages()[0].toStdString();
+    const int failed = seenAt("Operation Failed", seenAt("Connected"));
+    EXPECT_GT(failed, 0);
+    EXPECT_GT(seenAt("Disconnected", failed), failed);
+    EXPECT_FALSE(form->NMFTP1->isConnected());
+    expectConnectedButtons(*form, false);
+    EXPECT_EQ(form->LbDirRemote->count(), 0);
+}
+
 TEST_F(WindowTest, ListingSplitsFoldersFromFilesSortedWithTheColumnsKept) {
     QDir root(server->root());
     ASSERT_TRUE(root.mkdir("beta"));
@@ -211,7 +226,9 @@ TEST_F(WindowTest, ListingSplitsFoldersFromFilesSortedWithTheColumnsKept) {
     ASSERT_EQ(names.size(), 6);
     for (int i = 0; i < names.size(); ++i) {
         SCOPED_TRACE(names[i].toStdString());
-        const QChar kind = names[i] == "link" ? 'l' : QFileInfo(remote(names[i])).isDir() ? 'd' : '-';
+        const QChar kind = names[i] == "link"                    ? 'l'
+                           : QFileInfo(remote(names[i])).isDir() ? 'd'
+                                                                 : '-';
         EXPECT_EQ(attributes[i].at(0), kind);
     }
 }
