@@ -2,6 +2,7 @@
 // and fill the tag list boxes from tag.lst.
 #include "editor/cwrenfold.h"
 
+#include "platform/Error.h"
 #include "platform/IniFile.h"
 #include "platform/ListFile.h"
 #include "platform/Paths.h"
@@ -43,17 +44,20 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::loadTagLists() {
-    // A missing list is reported once; the start goes on with empty boxes.
-    wf::runGuarded([this] {
-        const std::vector<std::string> entries =
-            sortedEntries(wf::readListFile(stdPath(appPath("tag.lst"))));
-        QStringList items;
-        for (const std::string& e : entries) items << textFromBytes(e);
-        for (QComboBox* box : cbTagList_) {
-            box->clear();
-            box->addItems(items);
-        }
-    });
+    // A missing list leaves both boxes empty and the start goes on. It is not reported
+    // here: the tag and attribute window, made in the same start, reads the same file and
+    // reports it, so the user sees one error box, not two with the same text.
+    std::vector<std::string> entries;
+    try {
+        entries = sortedEntries(wf::readListFile(stdPath(appPath("tag.lst"))));
+    } catch (const wf::Error&) {
+    }
+    QStringList items;
+    for (const std::string& e : entries) items << textFromBytes(e);
+    for (QComboBox* box : cbTagList_) {
+        box->clear();
+        box->addItems(items);
+    }
 }
 
 void TForm1::applySettings(const EditorSettings& s) {

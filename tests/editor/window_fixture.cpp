@@ -14,6 +14,9 @@ void EditorWindow::SetUp() {
     ASSERT_TRUE(dir.isValid());
     appDir = QDir::toNativeSeparators(dir.path()) + QDir::separator();
     writeFile("tag.lst", "<P>\r\n<B>..</B>\r\n<a href=\"\">..</a>\r\n");
+    // The tag and attribute window reads these at start; without them it reports them missing.
+    writeFile("attrib.lst", "ALIGN=\r\n");
+    writeFile("spc.lst", "&amp; ampersand\r\n");
 }
 
 TForm1& EditorWindow::start(const QStringList& args) {
