@@ -208,6 +208,21 @@ TEST_F(RefusedListTest, FirstListingRefusedEndsTheConnectionAgain) {
     EXPECT_EQ(form->LbDirRemote->count(), 0);
 }
 
+// A server whose listings carry "." and ".." themselves.
+class DotEntriesTest : public WindowTest {
+  protected:
+    QStringList serverArgs() const override { return {"--dot-entries"}; }
+};
+
+TEST_F(DotEntriesTest, ListedDotAndDotDotShowAsFoldersBesideOurOwnDotDot) {
+    ASSERT_TRUE(QDir(server->root()).mkdir("sub"));
+    writeFile(remote("page.html"), "x");
+    connectToServer();
+    EXPECT_TRUE(form->MemoName->toPlainText().split('\n').contains("."));
+    EXPECT_EQ(items(form->LbDirRemote), (QStringList{".", "..", "..", "sub"}));
+    EXPECT_EQ(items(form->LbFileRemote), (QStringList{"page.html"}));
+}
+
 TEST_F(WindowTest, ListingSplitsFoldersFromFilesSortedWithTheColumnsKept) {
     QDir root(server->root());
     ASSERT_TRUE(root.mkdir("beta"));
