@@ -4,6 +4,7 @@
 
 #include "editor/DocumentFile.h"
 #include "editor/Encoding.h"
+#include "editor/TextCodec.h"
 #include "editor/Highlighters.h"
 
 #include <QFile>
@@ -256,10 +257,7 @@ std::string DocumentEditor::encode(const QString& text) const {
 
 QString DocumentEditor::decode(const std::string& bytes) const {
     if (isUtf8()) return QString::fromStdString(bytes);
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) out += QChar(cp1252ToUnicode(static_cast<unsigned char>(c)));
-    return out;
+    return cp1252ToText(bytes);
 }
 
 bool DocumentEditor::insertTyped(const QString& text) {

@@ -1,7 +1,6 @@
 // TForm1: construction, the shared fields and the window's own events.
 #include "editor/cwrenfold.h"
 
-#include "editor/Encoding.h"
 #include "editor/cDlgTagandAttrib.h"
 #include "editor/Insertion.h"
 #include "platform/ui/ErrorHandler.h"
@@ -131,14 +130,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
-}
-
-QString textFromBytes(const std::string& bytes) {
-    if (isValidUtf8(bytes.data(), bytes.size())) return QString::fromStdString(bytes);
-    QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char c : bytes) text.append(QChar(cp1252ToUnicode(static_cast<unsigned char>(c))));
-    return text;
 }
 
 std::string bytesFromText(const QString& text) { return text.toUtf8().toStdString(); }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/DocumentEditor.h"
+#include "editor/TextCodec.h"
 #include "editor/cwrenfold_config.h"
 #include "editor/cwrenfold_slots.h"
 #include "editor/markup/FileDrop.h"
@@ -300,9 +301,7 @@ private:
     TFindReplaceDialog* ReplaceDialog1_ = nullptr;
 };
 
-// Text for the user from bytes of the settings and list files: UTF-8 when valid, else
-// Windows-1252; and back (always UTF-8).
-QString textFromBytes(const std::string& bytes);
+// Settings and list file text back to bytes (always UTF-8); textFromBytes reads them.
 std::string bytesFromText(const QString& text);
 // Paths between Qt and the plain C++ helpers (UTF-8).
 std::string stdPath(const QString& path);
