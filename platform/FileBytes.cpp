@@ -1,8 +1,6 @@
 // Whole-file reads and atomic writes over POSIX calls, so every failure has its errno.
 #include "platform/FileBytes.h"
 
-#include "platform/Paths.h"
-
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -36,10 +34,10 @@ private:
     int fd_;
 };
 
-bool writeAll(int fd, const std::string& bytes) {
+bool writeAll(int fd, const char* data, std::size_t size) {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -47,6 +45,20 @@ bool writeAll(int fd, const std::string& bytes) {
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The folder and name of a POSIX path. Only "/" separates here: on this system a backslash
+// or a colon is part of a file name.
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The file a write should replace: the target of a symbolic link, else the path itself.
@@ -92,13 +104,12 @@ std::optional<std::string> readFileBytes(const std::string& path, int* errorNumb
     return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, const std::string& bytes, int* errorNumber) {
+bool writeFileAtomically(const std::string& path, const char* data, std::size_t size,
+                         int* errorNumber) {
     const std::string target = replacedPath(path);
-    std::string folder = folderPart(target);
-    if (folder.empty()) folder = "./";
-    std::string tempName = folder + "." + fileNamePart(target) + ".XXXXXX";
+    std::string tempName = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
 
-    Fd fd(::mkstemp(tempName.data()));
+    Fd fd(::mkostemp(tempName.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         setError(errorNumber, errno);
         return false;
@@ -123,11 +134,18 @@ bool writeFileAtomically(const std::string& path, const std::string& bytes, int*
         ::umask(mask);
         if (::fchmod(fd.get(), 0666 & ~mask) != 0) return fail(errno);
     }
-    if (!writeAll(fd.get(), bytes)) return fail(errno);
+    if (!writeAll(fd.get(), data, size)) return fail(errno);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (fd.close() != 0) return fail(errno);
     if (::rename(tempName.c_str(), target.c_str()) != 0) return fail(errno);
+    // Make the rename itself durable.
+    Fd folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) ::fsync(folder.get());
     return true;
+}
+
+bool writeFileAtomically(const std::string& path, const std::string& bytes, int* errorNumber) {
+    return writeFileAtomically(path, bytes.data(), bytes.size(), errorNumber);
 }
 
 }  // namespace wf
